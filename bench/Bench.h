@@ -1,0 +1,25 @@
+#pragma once
+// vorta-bench: each file registers its figures; main prints one line per
+// figure, "name median budget" (budget "-" where there is none).
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+using Figura = std::function<void()>;
+bool registruj(int poradi, Figura f);
+
+// Median wall time of `opakovani` runs of `krok`, in milliseconds.
+double medianMs(int opakovani, const std::function<void()>& krok);
+
+// Prints "name median budget".
+void vypis(const char* jmeno, double median, double rozpocet);
+void vypis(const char* jmeno, double median); // no budget
+
+} // namespace bench
+
+#define VORTA_BENCH(poradi, Jmeno)                                                                 \
+    static void Jmeno();                                                                           \
+    static const bool vorta_bench_##Jmeno = bench::registruj(poradi, Jmeno);                       \
+    static void Jmeno()

@@ -1,0 +1,63 @@
+#include "Bench.h"
+
+#include "graf/pisma.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+
+namespace bench {
+
+static std::multimap<int, Figura>& figury()
+{
+    static std::multimap<int, Figura> f;
+    return f;
+}
+
+bool registruj(int poradi, Figura f)
+{
+    figury().emplace(poradi, std::move(f));
+    return true;
+}
+
+double medianMs(int opakovani, const std::function<void()>& krok)
+{
+    std::vector<double> casy;
+    casy.reserve(opakovani);
+    for (int i = 0; i < opakovani; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        krok();
+        const auto t1 = std::chrono::steady_clock::now();
+        casy.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    std::sort(casy.begin(), casy.end());
+    const size_t n = casy.size();
+    return n % 2 ? casy[n / 2] : (casy[n / 2 - 1] + casy[n / 2]) / 2;
+}
+
+void vypis(const char* jmeno, double median, double rozpocet)
+{
+    std::printf("%s %.3f %g\n", jmeno, median, rozpocet);
+    std::fflush(stdout);
+}
+
+void vypis(const char* jmeno, double median)
+{
+    std::printf("%s %.3f -\n", jmeno, median);
+    std::fflush(stdout);
+}
+
+} // namespace bench
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    vorta::nastavPisma();
+    for (auto& [poradi, f] : bench::figury())
+        f();
+    return 0;
+}

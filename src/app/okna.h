@@ -1,0 +1,23 @@
+#pragma once
+// The program-wide window registry. Every window is created once at start-up
+// and registered under its class name ("Tposuv"); windows reach each other and
+// the main window finds what to show through it, without including the
+// application layer.
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+namespace okna {
+
+void registruj(const QString& trida, QWidget* okno);
+QWidget* najdi(const QString& trida);
+template <class T> T* najdi(const QString& trida) { return qobject_cast<T*>(najdi(trida)); }
+
+// Shows a window modelessly and brings it to the front.
+void zobraz(const QString& trida);
+
+// The usual frame of a demonstration window: fixed client size, single
+// border, only the system menu and minimise buttons.
+void nastavOkno(QWidget* okno, const QString& jmeno, const QString& titulek, QSize klient);
+
+} // namespace okna

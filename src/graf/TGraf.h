@@ -1,0 +1,153 @@
+#pragma once
+// The graph control that nearly every window draws through. It keeps one list
+// of up to 3072 points, each with its own style code, and paints them with a
+// title, axis titles, number labels, ticks, grid and zero lines.
+//
+// Style code: 0 moves the pen, > 0 draws a line from the pen, < 0 draws a
+// circle marker; |code| mod 100 picks the colour, |code| div 100 the pen
+// width (0 = SirkaCary). The first point after Smaz is always a move.
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+// One stored point; the same 12 bytes are the records of a graph file.
+struct TBod {
+    float x = 0;
+    float y = 0;
+    std::int32_t Styl = 0;
+};
+static_assert(sizeof(TBod) == 12, "TBod is a 12-byte file record");
+
+enum TTypRamecku : std::uint8_t { rDolu, rZadny, rCara, rNahoru, rDrazkaDolu, rDrazkaNahoru };
+enum TTvarovac : std::uint8_t { tLinearne, tPridrzeni };
+
+class QMenu;
+class QAction;
+class QPainter;
+class QImage;
+
+class TGraf : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int MaxBodu = 3072;
+    static constexpr int PocetSlotu = MaxBodu + 1;
+
+    explicit TGraf(QWidget* parent = nullptr);
+    ~TGraf() override;
+
+    // --- point store (no operation repaints; the caller calls update()) ---
+    void PridejBod(std::int32_t styl, double x, double y);
+    void PridejZaznam(const TBod& bod);
+    // Slots 0 ... 3072; an index outside gives a zero record.
+    TBod CtiBod(int index) const;
+    void Smaz();
+    int PocetBodu() const { return m_pocet; }
+    // Replaces the whole store as a graph file or a drag payload holds it:
+    // count, then slots 0 ... count (the slot after the last point included).
+    void nastavZaznamy(int pocet, const TBod* sloty, int pocetSlotu);
+    const std::array<TBod, PocetSlotu>& sloty() const { return m_body; }
+
+    // --- properties (setters repaint, except the two menu switches) ---
+    QColor BarvaPozadi() const { return m_barvaPozadi; }
+    void setBarvaPozadi(const QColor& c);
+    TTypRamecku Ramecek() const { return m_ramecek; }
+    void setRamecek(TTypRamecku r);
+    TTvarovac Tvarovac() const { return m_tvarovac; }
+    void setTvarovac(TTvarovac t);
+    QString Nadpis() const { return m_nadpis; }
+    void setNadpis(const QString& s);
+    QString xNadpis() const { return m_xNadpis; }
+    void setXNadpis(const QString& s);
+    QString yNadpis() const { return m_yNadpis; }
+    void setYNadpis(const QString& s);
+    QString xJednotka() const { return m_xJednotka; }
+    void setXJednotka(const QString& s);
+    QString yJednotka() const { return m_yJednotka; }
+    void setYJednotka(const QString& s);
+    double xMin() const { return m_xMin; }
+    void setXMin(double v);
+    double xMax() const { return m_xMax; }
+    void setXMax(double v);
+    double yMin() const { return m_yMin; }
+    void setYMin(double v);
+    double yMax() const { return m_yMax; }
+    void setYMax(double v);
+    int xTyp() const { return m_xTyp; }
+    void setXTyp(int v);
+    int yTyp() const { return m_yTyp; }
+    void setYTyp(int v);
+    bool Nuly() const { return m_nuly; }
+    void setNuly(bool b);
+    bool Cary() const { return m_cary; }
+    void setCary(bool b);
+    int SirkaCary() const { return m_sirkaCary; }
+    void setSirkaCary(int v);
+    double xCislic() const { return m_xCislic; }
+    void setXCislic(double v);
+    double yCislic() const { return m_yCislic; }
+    void setYCislic(double v);
+    bool MenuUlozit() const { return m_menuUlozit; }
+    void setMenuUlozit(bool b);
+    bool MenuOtevrit() const { return m_menuOtevrit; }
+    void setMenuOtevrit(bool b);
+
+    // Convenience for windows: both ranges and divisions at once.
+    void nastavOsy(double xMin, double xMax, double yMin, double yMax, double xCislic, double yCislic);
+
+    // Automatic drag mode: left press and move starts a drag of this graph.
+    bool automatickeTazeni() const { return m_automatickeTazeni; }
+    void setAutomatickeTazeni(bool b) { m_automatickeTazeni = b; }
+    // Whether a graph dragged from anywhere in the program may be dropped here;
+    // a drop emits grafPretazen.
+    bool prijimaGrafy() const { return m_prijimaGrafy; }
+    void setPrijimaGrafy(bool b);
+
+    // The whole paint routine, onto any painter of the control's size.
+    void vykresli(QPainter& p);
+    // The picture as saved: frameless, on white when bezPozadi, 8 bits per
+    // pixel; the control itself keeps its look and is not repainted.
+    QImage obrazek(bool bezPozadi);
+
+    // The popup menu's actions, in order: picture, picture without background,
+    // separator, load, save.
+    QMenu* popupMenu() const { return m_menu; }
+
+signals:
+    // A graph of this program was dropped here; the receiver reads its points
+    // with PocetBodu/CtiBod.
+    void grafPretazen(TGraf* zdroj, QPoint globalniPozice);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void contextMenuEvent(QContextMenuEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dragMoveEvent(QDragMoveEvent*) override;
+    void dropEvent(QDropEvent*) override;
+
+private:
+    void vytvorMenu();
+    void zmeneno();
+
+    QColor m_barvaPozadi{0, 255, 255};
+    TTypRamecku m_ramecek = rDolu;
+    TTvarovac m_tvarovac = tLinearne;
+    std::array<TBod, PocetSlotu> m_body{};
+    int m_pocet = 0;
+    QString m_nadpis, m_xNadpis, m_yNadpis, m_xJednotka, m_yJednotka;
+    double m_xMin = 0, m_xMax = 100, m_yMin = 0, m_yMax = 100;
+    int m_xTyp = 0, m_yTyp = 0;
+    bool m_nuly = true, m_cary = true;
+    bool m_prvniBod = true;
+    int m_sirkaCary = 1;
+    double m_xCislic = 10, m_yCislic = 10;
+    bool m_menuUlozit = false, m_menuOtevrit = false;
+    bool m_automatickeTazeni = false, m_prijimaGrafy = false;
+    QPoint m_stiskTazeni;
+    QMenu* m_menu = nullptr;
+    QAction* m_akceNacist = nullptr;
+    QAction* m_akceUlozit = nullptr;
+};
