@@ -1,0 +1,280 @@
+#include "continuous/obrazky.h"
+
+#include "continuous/harmonicke.h"
+#include "continuous/sazba.h"
+#include "core/cisla.h"
+#include "graf/pisma.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace obrazky {
+
+namespace {
+
+using namespace sazba;
+
+QImage plocha(QSize s)
+{
+    QImage img(s, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+QFont patkove(int pixelu) { return vorta::pismo(QStringLiteral("Times New Roman"), pixelu); }
+
+// ---- waveform sketches -----------------------------------------------
+
+void sipka(QPainter& p, QPointF od, QPointF k)
+{
+    p.drawLine(od, k);
+    const QPointF smer = (k - od) / std::hypot(k.x() - od.x(), k.y() - od.y());
+    const QPointF kolmo(-smer.y(), smer.x());
+    QPolygonF hrot;
+    hrot << k << k - smer * 7 + kolmo * 3 << k - smer * 7 - kolmo * 3;
+    p.setBrush(p.pen().color());
+    p.drawPolygon(hrot);
+    p.setBrush(Qt::NoBrush);
+}
+
+// The period that is drawn in full, and the times worth a label on the t axis.
+struct Nakres {
+    double od;
+    std::vector<double> znacky;
+};
+
+Nakres nakres(int signal)
+{
+    switch (signal) {
+    case 0: return {0, {0.5, 1}};
+    case 1: return {-0.5, {-0.5, -0.25, 0.25, 0.5}};
+    case 2: return {0, {0.125, 0.625, 1}};
+    case 3: return {0, {0.25, 0.5, 1}};
+    case 4: return {0, {1}};
+    default: return {-0.5, {-0.5, 0.5}};
+    }
+}
+
+QImage kresliPrubeh(int signal)
+{
+    QImage img = plocha(VelikostPrubehu);
+    if (signal < 0 || signal >= harmonicke::PocetSignalu)
+        return img;
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Nakres n = nakres(signal);
+    const double t0 = n.od - 0.3, t1 = n.od + 1.3;
+    const double L = 26, R = VelikostPrubehu.width() - 22.0, T = 16, B = VelikostPrubehu.height() - 22.0;
+    const double y0 = B - (B - T) * 0.1 / 1.15; // x = 0 level
+    auto X = [&](double t) { return L + (t - t0) / (t1 - t0) * (R - L); };
+    auto Y = [&](double v) { return y0 - v * (y0 - T) / 1.05; };
+
+    const QFont maly = vorta::pismo(QStringLiteral("Arial"), 11);
+    p.setFont(maly);
+    const QFontMetricsF fm(maly);
+    const QChar sep = vorta::desetinnyOddelovac();
+
+    // level 1, dotted across the picture
+    p.setPen(QPen(QColor(150, 150, 150), 1, Qt::DotLine));
+    p.drawLine(QPointF(L, Y(1)), QPointF(R, Y(1)));
+    // axes
+    p.setPen(QPen(Qt::black, 1));
+    sipka(p, QPointF(L - 8, y0), QPointF(R + 14, y0));
+    sipka(p, QPointF(X(0), B + 6), QPointF(X(0), 3));
+    p.drawText(QPointF(R + 8, y0 - 5), QStringLiteral("t"));
+    p.drawText(QPointF(X(0) + 6, 12), QStringLiteral("x(t)"));
+    p.drawLine(QPointF(X(0) - 3, Y(1)), QPointF(X(0) + 3, Y(1)));
+    p.drawText(QPointF(X(0) - 6 - fm.horizontalAdvance(QStringLiteral("1")), Y(1) + fm.ascent() / 2 - 1),
+               QStringLiteral("1"));
+    p.drawText(QPointF(X(0) - 9, y0 + fm.ascent() + 2), QStringLiteral("0"));
+    for (double t : n.znacky) {
+        const QString s = vorta::grafovyFormat(t, sep);
+        p.drawLine(QPointF(X(t), y0 - 3), QPointF(X(t), y0 + 3));
+        p.drawText(QPointF(X(t) - fm.horizontalAdvance(s) / 2, y0 + fm.ascent() + 3), s);
+    }
+    const QString perioda = QStringLiteral("T = 1 s");
+    p.drawText(QPointF(R - fm.horizontalAdvance(perioda), 12), perioda);
+
+    // The neighbouring periods in grey, the drawn period in bold blue; the
+    // curve follows the pixel columns, so the jumps come out vertical.
+    auto krivka = [&](double od, double po) {
+        QPainterPath c;
+        const int k0 = int(std::ceil(X(od))), k1 = int(std::floor(X(po)));
+        for (int k = k0; k <= k1; ++k) {
+            const double t = t0 + (k - L) / (R - L) * (t1 - t0);
+            const double v = harmonicke::hodnota(signal, t);
+            if (k == k0)
+                c.moveTo(k, Y(v));
+            else
+                c.lineTo(k, Y(v));
+        }
+        p.drawPath(c);
+    };
+    p.setPen(QPen(QColor(160, 160, 160), 1.5, Qt::DashLine));
+    krivka(t0, n.od);
+    krivka(n.od + 1, t1);
+    p.setPen(QPen(QColor(0, 0, 200), 2.5));
+    krivka(n.od, n.od + 1);
+    return img;
+}
+
+// ---- coefficient formulas --------------------------------------------
+
+struct Vzorce {
+    Radek a0, a, b;
+};
+
+Vzorce vzorceSignalu(int signal, const QString& k)
+{
+    const QString kp = k + QStringLiteral("π");
+    const Radek pul{Z({T("1")}, {T("2")})};
+    const Radek nula{T("0")};
+    switch (signal) {
+    case 0: return {pul, nula, {Z({T("1 − cos " + kp)}, {T(kp)})}};
+    case 1: return {pul, {Z({T("2")}, {T(kp)}), T("·sin(" + kp + "/2)")}, nula};
+    case 2:
+        return {pul,
+                {Z({T("sin(5" + kp + "/4) − sin(" + kp + "/4)")}, {T(kp)})},
+                {Z({T("cos(" + kp + "/4) − cos(5" + kp + "/4)")}, {T(kp)})}};
+    case 3:
+        return {{Z({T("1")}, {T("4")})},
+                {T("−"), Z({T("sin(" + kp + "/2)")}, {T(kp)})},
+                {Z({T("cos(" + kp + "/2) − cos " + kp)}, {T(kp)})}};
+    case 4: return {pul, nula, {T("−"), Z({T("1")}, {T(kp)})}};
+    default: return {pul, {Z({T("2(cos " + kp + " − 1)")}, {T("(" + kp + ")²")})}, nula};
+    }
+}
+
+QImage kresliVzorec(int signal, bool komplexne)
+{
+    QImage img = plocha(VelikostVzorce);
+    if (signal < 0 || signal >= harmonicke::PocetSignalu)
+        return img;
+    const QString k = komplexne ? QStringLiteral("m") : QStringLiteral("n");
+    const Vzorce v = vzorceSignalu(signal, k);
+    std::vector<std::pair<Radek, Radek>> radky{{{T("a"), I("0")}, v.a0}, {{T("a"), I(k)}, v.a}, {{T("b"), I(k)}, v.b}};
+    if (komplexne) {
+        radky[0].second.push_back(T(QStringLiteral("      c")));
+        radky[0].second.push_back(I(QStringLiteral("0")));
+        radky[0].second.push_back(T(QStringLiteral(" = a")));
+        radky[0].second.push_back(I(QStringLiteral("0")));
+        radky.push_back({{T("c"), I("m")}, {Z({T("a"), I("m"), T(" − j·b"), I("m")}, {T("2")})}});
+    }
+    for (auto& r : radky)
+        r.first.push_back(T(QStringLiteral(" = ")));
+
+    // The largest face at which every line fits; the lines then share the
+    // height evenly, their equals signs in one column.
+    const qreal okraj = 6;
+    QFont f;
+    qreal levy = 0, vyska = 0;
+    for (int px = 18; px >= 9; --px) {
+        f = patkove(px);
+        levy = 0;
+        qreal pravy = 0;
+        vyska = 0;
+        for (const auto& [l, r] : radky) {
+            const Rozmer rl = zmer(l, f), rr = zmer(r, f);
+            levy = std::max(levy, rl.sirka);
+            pravy = std::max(pravy, rr.sirka);
+            vyska += std::max(rl.vyska(), rr.vyska());
+        }
+        if (levy + pravy <= img.width() - 2 * okraj && vyska <= img.height() - 2 * okraj)
+            break;
+    }
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(Qt::black);
+    const qreal mezera = (img.height() - 2 * okraj - vyska) / radky.size();
+    qreal y = okraj + mezera / 2;
+    for (const auto& [l, r] : radky) {
+        const Rozmer rl = zmer(l, f), rr = zmer(r, f);
+        const qreal nad = std::max(rl.nad, rr.nad);
+        kresli(p, l, f, okraj + levy - rl.sirka, y + nad);
+        kresli(p, r, f, okraj + levy, y + nad);
+        y += std::max(rl.vyska(), rr.vyska()) + mezera;
+    }
+    return img;
+}
+
+// ---- the convolution integral ----------------------------------------
+
+QImage kresliKonvoluci()
+{
+    QImage img = plocha(VelikostKonvoluce);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(Qt::black);
+    const QFont f = patkove(19);
+    const Radek vlevo{T("y(t) = ")};
+    const Radek vpravo{T("u(τ)·g(t − τ) dτ")};
+    const Rozmer rl = zmer(vlevo, f), rp = zmer(vpravo, f);
+
+    // The integral sign is drawn as a path, so it never depends on the font.
+    const qreal vyskaZnaku = 40, sirkaZnaku = 16;
+    const QFont meze = patkove(12);
+    const QFontMetricsF fm(meze);
+    const qreal sirka = rl.sirka + sirkaZnaku + fm.horizontalAdvance(QStringLiteral("−∞")) + rp.sirka;
+    qreal x = (img.width() - sirka) / 2;
+    const qreal y = img.height() / 2.0 + QFontMetricsF(f).strikeOutPos();
+    kresli(p, vlevo, f, x, y);
+    x += rl.sirka;
+
+    const qreal stred = img.height() / 2.0, horni = stred - vyskaZnaku / 2, dolni = stred + vyskaZnaku / 2;
+    QPainterPath s;
+    s.moveTo(x + sirkaZnaku - 1, horni + 3);
+    s.cubicTo(x + sirkaZnaku - 3, horni - 1, x + sirkaZnaku * 0.55, horni, x + sirkaZnaku * 0.55, horni + 8);
+    s.lineTo(x + sirkaZnaku * 0.45, dolni - 8);
+    s.cubicTo(x + sirkaZnaku * 0.45, dolni, x + 3, dolni + 1, x + 1, dolni - 3);
+    p.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(s);
+    p.setPen(Qt::black);
+    p.setFont(meze);
+    p.drawText(QPointF(x + sirkaZnaku, horni + fm.ascent() * 0.6), QStringLiteral("∞"));
+    p.drawText(QPointF(x + sirkaZnaku * 0.3, dolni + fm.ascent() * 0.55), QStringLiteral("−∞"));
+    x += sirkaZnaku + fm.horizontalAdvance(QStringLiteral("−∞"));
+    kresli(p, vpravo, f, x, y);
+    return img;
+}
+
+template <std::size_t N, class F> std::array<QImage, N> vytvor(F kresliJeden)
+{
+    std::array<QImage, N> a;
+    for (std::size_t i = 0; i < N; ++i)
+        a[i] = kresliJeden(int(i));
+    return a;
+}
+
+} // namespace
+
+const QImage& prubeh(int signal)
+{
+    static const auto obr = vytvor<harmonicke::PocetSignalu>(kresliPrubeh);
+    static const QImage prazdny = plocha(VelikostPrubehu);
+    return signal >= 0 && signal < harmonicke::PocetSignalu ? obr[std::size_t(signal)] : prazdny;
+}
+
+const QImage& vzorec(int signal, bool komplexne)
+{
+    static const auto slozky = vytvor<harmonicke::PocetSignalu>([](int i) { return kresliVzorec(i, false); });
+    static const auto komplex = vytvor<harmonicke::PocetSignalu>([](int i) { return kresliVzorec(i, true); });
+    static const QImage prazdny = plocha(VelikostVzorce);
+    if (signal < 0 || signal >= harmonicke::PocetSignalu)
+        return prazdny;
+    return (komplexne ? komplex : slozky)[std::size_t(signal)];
+}
+
+const QImage& vzorecKonvoluce()
+{
+    static const QImage obr = kresliKonvoluci();
+    return obr;
+}
+
+} // namespace obrazky
