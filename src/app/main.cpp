@@ -1,3 +1,5 @@
+#include "app/THlavniOkno.h"
+#include "app/start.h"
 #include "graf/pisma.h"
 
 #include <QApplication>
@@ -6,5 +8,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     vorta::nastavPisma();
-    return 0;
+    THlavniOkno* hlavni = vytvorOkna();
+    hlavni->show();
+    const int vysledek = app.exec();
+    zrusOkna();
+    return vysledek;
 }

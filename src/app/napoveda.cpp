@@ -1,16 +1,81 @@
 #include "app/napoveda.h"
 
+#include "app/TNapoveda.h"
+#include "app/okna.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace napoveda {
 
-QString tema(const QString& cesta) { return QStringLiteral("mk:@MSITStore:VORTA.chm::") + cesta; }
+namespace {
 
-void otevri(const QString&)
+const QString predpona = QStringLiteral("mk:@MSITStore:VORTA.chm::");
+
+QPointer<TNapoveda>& okno()
 {
-    // The viewer window lands with the help collection.
+    static QPointer<TNapoveda> o;
+    return o;
 }
+
+} // namespace
+
+QString tema(const QString& cesta) { return predpona + cesta; }
+
+std::optional<QString> soubor(const QString& tema)
+{
+    // The help file name is compared as the file system it was made for
+    // would: without regard to case.
+    if (!tema.startsWith(predpona, Qt::CaseInsensitive))
+        return std::nullopt;
+    // One plain file name: no folders, no way out of the help collection.
+    static const QRegularExpression jmeno(
+        QRegularExpression::anchoredPattern(QStringLiteral("/?([A-Za-z0-9_-]+\\.html?)")),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto shoda = jmeno.match(QStringView(tema).mid(predpona.size()));
+    if (!shoda.hasMatch())
+        return std::nullopt;
+    return shoda.captured(1);
+}
+
+QString zdroj(const QString& tema)
+{
+    const auto jmeno = soubor(tema);
+    if (!jmeno)
+        return QString::fromLatin1(nenapsano);
+    // Topic paths were written for a case-insensitive help file; the
+    // resources are not.
+    const QDir slozka(QStringLiteral(":/help"));
+    const QStringList soubory = slozka.entryList(QDir::Files);
+    for (const QString& s : soubory)
+        if (s.compare(*jmeno, Qt::CaseInsensitive) == 0)
+            return slozka.filePath(s);
+    return QString::fromLatin1(nenapsano);
+}
+
+void otevri(const QString& tema)
+{
+    QPointer<TNapoveda>& o = okno();
+    if (!o) {
+        o = new TNapoveda;
+        okna::vycentruj(o);
+        // The viewer belongs to no window of the program; it goes when the
+        // program ends.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, o, [] { delete okno().data(); });
+    }
+    o->ukaz(zdroj(tema));
+    o->show();
+    if (o->isMinimized())
+        o->showNormal();
+    o->raise();
+    o->activateWindow();
+}
+
+TNapoveda* prohlizec() { return okno(); }
 
 void pridejNapovedu(QWidget* okno, const QString& cesta)
 {

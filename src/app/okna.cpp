@@ -1,7 +1,12 @@
 #include "app/okna.h"
 
+#include "core/cisla.h"
+
+#include <QGuiApplication>
 #include <QHash>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 
 namespace okna {
 
@@ -35,6 +40,25 @@ void nastavOkno(QWidget* okno, const QString& jmeno, const QString& titulek, QSi
     okno->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     okno->setFixedSize(klient);
+}
+
+QPoint stred(const QRect& pracovniPlocha, QSize okno)
+{
+    auto osa = [](int zacatek, int delka, int rozmer) {
+        const int poloha = vorta::zaokrouhliNaInt(zacatek + (static_cast<long double>(delka) - rozmer) / 2);
+        return std::max(poloha, zacatek);
+    };
+    return {osa(pracovniPlocha.left(), pracovniPlocha.width(), okno.width()),
+            osa(pracovniPlocha.top(), pracovniPlocha.height(), okno.height())};
+}
+
+void vycentruj(QWidget* okno, QSize ramecek)
+{
+    const QScreen* obrazovka = QGuiApplication::primaryScreen();
+    if (!okno || !obrazovka)
+        return;
+    const QSize rozmer = okno->isVisible() ? okno->frameGeometry().size() : okno->size() + ramecek;
+    okno->move(stred(obrazovka->availableGeometry(), rozmer));
 }
 
 } // namespace okna
