@@ -6,33 +6,31 @@
 // Style code: 0 moves the pen, > 0 draws a line from the pen, < 0 draws a
 // circle marker; |code| mod 100 picks the colour, |code| div 100 the pen
 // width (0 = SirkaCary). The first point after Smaz is always a move.
+#include "graf/bod.h"
+
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
-
-// One stored point; the same 12 bytes are the records of a graph file.
-struct TBod {
-    float x = 0;
-    float y = 0;
-    std::int32_t Styl = 0;
-};
-static_assert(sizeof(TBod) == 12, "TBod is a 12-byte file record");
-
-enum TTypRamecku : std::uint8_t { rDolu, rZadny, rCara, rNahoru, rDrazkaDolu, rDrazkaNahoru };
-enum TTvarovac : std::uint8_t { tLinearne, tPridrzeni };
+#include <memory>
 
 class QMenu;
 class QAction;
 class QPainter;
-class QImage;
+class QMimeData;
+class TDialogyGrafu;
+class TMenuGrafu;
+namespace vorta::graf {
+struct PopisGrafu;
+}
 
 class TGraf : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MaxBodu = 3072;
-    static constexpr int PocetSlotu = MaxBodu + 1;
+    static constexpr int MaxBodu = vorta::graf::MaxBodu;
+    static constexpr int PocetSlotu = vorta::graf::PocetSlotu;
 
     explicit TGraf(QWidget* parent = nullptr);
     ~TGraf() override;
@@ -112,7 +110,16 @@ public:
 
     // The popup menu's actions, in order: picture, picture without background,
     // separator, load, save.
-    QMenu* popupMenu() const { return m_menu; }
+    QMenu* popupMenu() const;
+    // The menu's commands (dialogs, questions, files), and the dialogs they
+    // ask through; tests put their own answers in.
+    TMenuGrafu* menuGrafu() const { return m_menuGrafu; }
+    void setDialogy(std::shared_ptr<TDialogyGrafu> dialogy);
+
+    // The graph's number among the live graphs of this process, which a drag
+    // payload carries; 0 is never used.
+    std::uint64_t cisloGrafu() const { return m_cislo; }
+    static TGraf* podleCisla(std::uint64_t cislo);
 
 signals:
     // A graph of this program was dropped here; the receiver reads its points
@@ -124,13 +131,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
     void dragEnterEvent(QDragEnterEvent*) override;
     void dragMoveEvent(QDragMoveEvent*) override;
     void dropEvent(QDropEvent*) override;
 
 private:
-    void vytvorMenu();
     void zmeneno();
+    void opravRozsahy();
+    vorta::graf::PopisGrafu popis() const;
+    TGraf* zdrojTazeni(const QMimeData* data) const;
 
     QColor m_barvaPozadi{0, 255, 255};
     TTypRamecku m_ramecek = rDolu;
@@ -147,7 +157,8 @@ private:
     bool m_menuUlozit = false, m_menuOtevrit = false;
     bool m_automatickeTazeni = false, m_prijimaGrafy = false;
     QPoint m_stiskTazeni;
-    QMenu* m_menu = nullptr;
-    QAction* m_akceNacist = nullptr;
-    QAction* m_akceUlozit = nullptr;
+    bool m_stisknuto = false;
+    std::uint64_t m_cislo = 0;
+    QImage m_platno; // reused by every paint
+    TMenuGrafu* m_menuGrafu = nullptr;
 };

@@ -24,4 +24,11 @@ QFont pismo(const QString& rodina, int pixelu, bool tucne)
 
 QFont pismoRozhrani() { return pismo(QStringLiteral("MS Sans Serif"), 11); }
 
+QFont pismoGrafu(bool tucne)
+{
+    QFont f = pismo(QStringLiteral("MS Sans Serif"), 11, tucne);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
 } // namespace vorta

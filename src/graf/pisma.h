@@ -14,5 +14,9 @@ void nastavPisma();
 QFont pismo(const QString& rodina, int pixelu, bool tucne = false);
 // The default interface font ("MS Sans Serif", 8 pt = 11 pixels).
 QFont pismoRozhrani();
+// The interface font as graphs draw with it: without antialiasing, so that a
+// graph holds only its own colours, as on the classic canvas (and its 8-bit
+// pictures match the screen pixel for pixel).
+QFont pismoGrafu(bool tucne = false);
 
 } // namespace vorta

@@ -1,0 +1,77 @@
+#include "graf/vgf.h"
+
+#include "core/cisla.h"
+#include "graf/zaznam.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace vorta::graf {
+
+namespace {
+constexpr float znacka = 12345.0f;
+constexpr float verze = 1.0f;
+constexpr qsizetype nejdelsiSoubor = qsizetype(VelikostZaznamu) * (MaxBodu + 2);
+} // namespace
+
+QByteArray zakodujVgf(int pocet, const TBod* sloty)
+{
+    pocet = std::clamp(pocet, 0, MaxBodu);
+    QByteArray data(qsizetype(VelikostZaznamu) * (pocet + 2), Qt::Uninitialized);
+    char* z = data.data();
+    zapisZaznam(z, TBod{znacka, verze, pocet});
+    for (int k = 0; k <= pocet; ++k)
+        zapisZaznam(z + VelikostZaznamu * (k + 1), sloty[k]);
+    return data;
+}
+
+NactenyGraf dekodujVgf(QByteArrayView data)
+{
+    NactenyGraf v;
+    if (data.size() < VelikostZaznamu)
+        return v; // ChybaCteni
+    const TBod hlavicka = ctiZaznam(data.data());
+    // The mark is compared after rounding, as a single; NaN never matches.
+    if (zaokrouhli(hlavicka.x) != 12345.0L || hlavicka.Styl < 0 || hlavicka.Styl > MaxBodu) {
+        v.stav = StavNacteni::NeplatnyFormat;
+        return v;
+    }
+    const qsizetype chci = qsizetype(hlavicka.Styl) + 1;
+    const qsizetype mam = std::min(chci, data.size() / VelikostZaznamu - 1);
+    v.zaznamy.reserve(mam);
+    for (qsizetype k = 0; k < mam; ++k)
+        v.zaznamy.push_back(ctiZaznam(data.data() + VelikostZaznamu * (k + 1)));
+    // A short file keeps only the points it really holds, so that no point
+    // counted in the graph carries coordinates left from an earlier list.
+    v.pocet = int(std::min<qsizetype>(hlavicka.Styl, mam));
+    v.stav = mam == chci ? StavNacteni::Ok : StavNacteni::Zkraceny;
+    return v;
+}
+
+NactenyGraf nactiVgf(const QString& cesta)
+{
+    QFile f(cesta);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    // Never more than the largest graph a file can describe.
+    const QByteArray data = f.read(nejdelsiSoubor);
+    if (f.error() != QFileDevice::NoError)
+        return {};
+    return dekodujVgf(data);
+}
+
+bool ulozVgf(const QString& cesta, int pocet, const TBod* sloty)
+{
+    QSaveFile f(cesta);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray data = zakodujVgf(pocet, sloty);
+    if (f.write(data) != data.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+} // namespace vorta::graf
