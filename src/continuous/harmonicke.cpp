@@ -114,10 +114,31 @@ std::vector<QPointF> castecnySoucet(int signal, int N)
 {
     N = omezeno(N);
     const Koeficienty k = koeficienty(signal, N);
+    // At t = i/100 the phase 2 pi n i/100 is a whole multiple of 2 pi/100,
+    // so one table of a hundred angles serves every term; it also spares
+    // the argument reduction of phases up to 2 pi * 60.
+    struct Uhly {
+        std::array<long double, 100> c{}, s{};
+        Uhly()
+        {
+            for (int q = 0; q < 100; ++q) {
+                c[q] = std::cos(2 * Pi * q / 100);
+                s[q] = std::sin(2 * Pi * q / 100);
+            }
+        }
+    };
+    static const Uhly u;
     std::vector<QPointF> body;
     body.reserve(201);
-    for (int i = -50; i <= 150; ++i)
-        body.emplace_back(i / 100.0, double(soucet(signal, k, N, i / 100.0L)));
+    for (int i = -50; i <= 150; ++i) {
+        long double s = a0(signal);
+        for (int n = 1; n <= N; ++n) {
+            const int q = ((i * n) % 100 + 100) % 100;
+            s = u.c[q] * k.a[n] + s;
+            s = u.s[q] * k.b[n] + s;
+        }
+        body.emplace_back(i / 100.0, double(s));
+    }
     return body;
 }
 

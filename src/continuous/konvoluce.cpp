@@ -2,6 +2,7 @@
 
 #include "core/cisla.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -98,9 +99,12 @@ std::vector<QPointF> soucin(const Tabulka& u, const Tabulka& g, int P)
 
 double hodnota(const Tabulka& u, const Tabulka& g, int n)
 {
+    // tau = j/100 runs over -2 ... 2; only the j for which g(t - tau) lies
+    // inside its table contribute (outside it is zero).
+    const int od = std::max(-200, n - Stred), po = std::min(200, n + Stred);
     double s = 0;
-    for (int j = -200; j <= 200; ++j)
-        s += double(vzorek(u, j + Stred)) * vzorek(g, Stred + n - j);
+    for (int j = od; j <= po; ++j)
+        s += double(u[std::size_t(j + Stred)]) * g[std::size_t(Stred + n - j)];
     return s / KrokuNaSekundu;
 }
 

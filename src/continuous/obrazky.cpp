@@ -159,11 +159,13 @@ QImage kresliVzorec(int signal, bool komplexne)
     const Vzorce v = vzorceSignalu(signal, k);
     std::vector<std::pair<Radek, Radek>> radky{{{T("a"), I("0")}, v.a0}, {{T("a"), I(k)}, v.a}, {{T("b"), I(k)}, v.b}};
     if (komplexne) {
-        radky[0].second.push_back(T(QStringLiteral("      c")));
-        radky[0].second.push_back(I(QStringLiteral("0")));
-        radky[0].second.push_back(T(QStringLiteral(" = a")));
-        radky[0].second.push_back(I(QStringLiteral("0")));
-        radky.push_back({{T("c"), I("m")}, {Z({T("a"), I("m"), T(" − j·b"), I("m")}, {T("2")})}});
+        // The short mean leaves room in its line for the complex coefficients.
+        Radek& r = radky[0].second;
+        for (Prvek e : {T(QStringLiteral(",    c")), I(QStringLiteral("0")), T(QStringLiteral(" = a")),
+                        I(QStringLiteral("0")), T(QStringLiteral(",    c")), I(QStringLiteral("m")),
+                        T(QStringLiteral(" = "))})
+            r.push_back(e);
+        r.push_back(Z({T("a"), I("m"), T(" − j·b"), I("m")}, {T("2")}));
     }
     for (auto& r : radky)
         r.first.push_back(T(QStringLiteral(" = ")));
@@ -173,7 +175,7 @@ QImage kresliVzorec(int signal, bool komplexne)
     const qreal okraj = 6;
     QFont f;
     qreal levy = 0, vyska = 0;
-    for (int px = 18; px >= 9; --px) {
+    for (int px = 20; px >= 9; --px) {
         f = patkove(px);
         levy = 0;
         qreal pravy = 0;

@@ -29,7 +29,9 @@ std::vector<Usek> useky(const QString& s)
     while (i < s.size()) {
         int k = i;
         if (s[i].isLetter()) {
-            while (k < s.size() && s[k].isLetter())
+            // "n" and "pi" written together are still two symbols.
+            const bool latinka = s[i].unicode() < 0x80;
+            while (k < s.size() && s[k].isLetter() && (s[k].unicode() < 0x80) == latinka)
                 ++k;
             // Greek constants such as pi stay upright; Latin variables lean.
             const bool kurziva = (k - i == 1) && s[i].unicode() < 0x80;
