@@ -247,11 +247,12 @@ QLabel* THlavniOkno::vytvorIkonu(QLabel* vzor, const QString& napoveda, int tag)
 
 void THlavniOkno::nastavBarvu(QLabel* nazev, const QColor& barva)
 {
-    // Only the enabled look changes: a link whose window does not exist
-    // keeps the usual greyed text.
+    // Only the enabled look changes: a link whose window does not exist is
+    // grey, dark enough to stay readable on the sky blue.
     QPalette p = nazev->palette();
     p.setColor(QPalette::Active, QPalette::WindowText, barva);
     p.setColor(QPalette::Inactive, QPalette::WindowText, barva);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(105, 105, 105));
     nazev->setPalette(p);
 }
 

@@ -1,0 +1,71 @@
+// Start-up as the user meets it: every existing window created in the start-up
+// order and the main window shown and painted, offscreen. Measured in this
+// process: each run creates the windows and deletes them again afterwards
+// (the deletion is not timed), so the first run also pays the one-off font
+// and style loading and the median shows a warm start.
+#include "Bench.h"
+
+#include "app/THlavniOkno.h"
+#include "app/start.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+void spust()
+{
+    THlavniOkno* h = vytvorOkna();
+    h->show();
+    QCoreApplication::processEvents();
+}
+
+void uklid()
+{
+    zrusOkna();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Peak resident set size of this process in MB.
+double spickaPametiMb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression radek(QStringLiteral("^VmHWM:\\s*(\\d+)\\s*kB"),
+                                          QRegularExpression::MultilineOption);
+    const auto m = radek.match(QString::fromLatin1(f.readAll()));
+    return m.hasMatch() ? m.captured(1).toDouble() / 1024 : -1;
+}
+
+} // namespace
+
+VORTA_BENCH(100, startup_rss_mb)
+{
+    // First, so that the peak is that of a fresh start and not of the runs
+    // or of other figures.
+    spust();
+    const double mb = spickaPametiMb();
+    uklid();
+    bench::vypis("startup_rss_mb", mb, 80);
+}
+
+VORTA_BENCH(101, startup_ms)
+{
+    constexpr int behu = 25; // odd: the median is the middle run
+    std::vector<double> casy;
+    for (int i = 0; i < behu; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        spust();
+        const auto t1 = std::chrono::steady_clock::now();
+        casy.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+        uklid();
+    }
+    std::sort(casy.begin(), casy.end());
+    bench::vypis("startup_ms", casy[behu / 2], 150);
+}
