@@ -190,8 +190,11 @@ void Tposuv::AChange() { generuj(m_aktualniTvar); }
 
 void Tposuv::obarvi(QLineEdit* e, bool cervene)
 {
+    const QColor barva = cervene ? QColor(Qt::red) : QColor(Qt::black);
+    if (e->palette().color(QPalette::Text) == barva)
+        return; // a palette change restyles the box; skip it on most keystrokes
     QPalette pal = e->palette();
-    pal.setColor(QPalette::Text, cervene ? QColor(Qt::red) : QColor(Qt::black));
+    pal.setColor(QPalette::Text, barva);
     e->setPalette(pal);
 }
 
