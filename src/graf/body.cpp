@@ -8,6 +8,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace vorta::graf {
 
@@ -56,10 +57,64 @@ bool orizni(Bod& a, Bod& b)
     return true;
 }
 
+// A one-pixel line as the classic canvas draws it: the start pixel in, the
+// end pixel out, whatever the direction. Only the part inside the image is
+// walked, so a line to a far-away point costs no more than its visible part.
+void tenkaCara(QImage& o, QPoint a, QPoint b, QRgb barva)
+{
+    const std::int64_t dx = b.x() - a.x(), dy = b.y() - a.y();
+    const std::int64_t n = std::max(std::llabs(dx), std::llabs(dy));
+    if (n == 0)
+        return;
+    const bool podleX = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t vedlejsi = podleX ? std::llabs(dy) : std::llabs(dx);
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    // Steps k = 0 ... n - 1; keep those that can fall inside (one spare pixel
+    // each way; every pixel is checked anyway).
+    double k0 = 0, k1 = double(n - 1);
+    auto omez = [&](double p0, double d, double lo, double hi) {
+        if (d == 0) {
+            if (p0 < lo || p0 > hi)
+                k1 = -1;
+            return;
+        }
+        double ka = (lo - p0) * double(n) / d, kb = (hi - p0) * double(n) / d;
+        if (ka > kb)
+            std::swap(ka, kb);
+        k0 = std::max(k0, std::floor(ka) - 1);
+        k1 = std::min(k1, std::ceil(kb) + 1);
+    };
+    omez(a.x(), double(dx), 0, o.width() - 1);
+    omez(a.y(), double(dy), 0, o.height() - 1);
+    if (k1 < k0)
+        return;
+    const std::int64_t prvni = std::int64_t(k0), posledni = std::int64_t(k1);
+    // Minor axis by the midpoint rule: offset = floor((2 k m + n) / 2n).
+    std::int64_t citatel = 2 * prvni * vedlejsi + n;
+    std::int64_t posun = citatel / (2 * n);
+    std::int64_t zbytek = citatel % (2 * n);
+    const int w = o.width(), h = o.height();
+    const qsizetype radek = o.bytesPerLine();
+    uchar* bity = o.bits();
+    for (std::int64_t k = prvni; k <= posledni; ++k) {
+        const std::int64_t x = a.x() + (podleX ? sx * k : sx * posun);
+        const std::int64_t y = a.y() + (podleX ? sy * posun : sy * k);
+        if (x >= 0 && y >= 0 && x < w && y < h)
+            reinterpret_cast<QRgb*>(bity + y * radek)[x] = barva;
+        zbytek += 2 * vedlejsi;
+        if (zbytek >= 2 * n) {
+            zbytek -= 2 * n;
+            ++posun;
+        }
+    }
+}
+
 class Kreslir {
 public:
-    Kreslir(QImage& plocha, const PopisGrafu& g) : m_p(&plocha), m_g(g), m_w(plocha.width()), m_h(plocha.height())
+    Kreslir(QImage& plocha, const PopisGrafu& g) : m_o(plocha), m_g(g), m_w(plocha.width()), m_h(plocha.height())
     {
+        m_o.bits(); // detached before the painter starts, written directly below
+        m_p.begin(&m_o);
         m_p.setBrush(QColor(g.barvaPozadi));
     }
     ~Kreslir() { vyprazdni(); }
@@ -73,10 +128,8 @@ public:
         vyprazdni();
         m_barva = barva;
         m_sirka = sirka;
-        // One-pixel lines leave out their end pixel like the classic canvas;
-        // wider ones are round at the ends as its geometric pens were.
-        QPen pero(QColor(barva), sirka, Qt::SolidLine, sirka == 1 ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin);
-        m_p.setPen(pero);
+        // Wider lines are round at the ends, as the classic geometric pens.
+        m_p.setPen(QPen(QColor(barva), sirka, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     }
 
     void presun(Bod b) { m_pero = b; }
@@ -89,7 +142,12 @@ public:
             return;
         if (!(vPasmu(a) && vPasmu(b)) && !orizni(a, b))
             return;
-        m_cary.append(QLine(int(a.x), int(a.y), int(b.x), int(b.y)));
+        const QLine cara(int(a.x), int(a.y), int(b.x), int(b.y));
+        if (m_sirka == 1) {
+            tenkaCara(m_o, cara.p1(), cara.p2(), m_barva);
+            return;
+        }
+        m_cary.append(cara);
         if (m_cary.size() == m_cary.capacity())
             vyprazdni();
     }
@@ -114,6 +172,7 @@ private:
         m_cary.clear();
     }
 
+    QImage& m_o;
     QPainter m_p;
     const PopisGrafu& m_g;
     int m_w, m_h;
