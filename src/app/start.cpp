@@ -3,6 +3,9 @@
 #include "app/THlavniOkno.h"
 #include "app/Toprog.h"
 #include "app/okna.h"
+#include "continuous/TKonvoluce.h"
+#include "continuous/Tharmonicke.h"
+#include "continuous/Tharmonicke2.h"
 // Each window's header goes here when the window is added below, e.g.
 // #include "continuous/Tposuv.h"
 
@@ -35,8 +38,8 @@ THlavniOkno* vytvorOkna()
     auto* hlavni = vytvor<THlavniOkno>("THlavniOkno");
     // Tposuv
     // Tsoucet
-    // Tharmonicke2
-    // Tharmonicke
+    vytvor<Tharmonicke2>("Tharmonicke2");
+    vytvor<Tharmonicke>("Tharmonicke");
     vytvor<Toprog>("Toprog");
     // Tfrada
     // Ttransformace
@@ -50,7 +53,7 @@ THlavniOkno* vytvorOkna()
     // TFFTv
     // TFFT
     // TFFTporovnani
-    // TKonvoluce
+    vytvor<TKonvoluce>("TKonvoluce");
     // Tkreslic
     hlavni->obnovDostupnost();
     return hlavni;
