@@ -125,7 +125,7 @@ private slots:
         QTest::newRow("C mimo") << "1" << "1" << "10.2" << "001" << true << 0.0;
         QTest::newRow("A prazdne") << "" << "2" << "0" << "111" << false << std::sin(M_PI / 4);
         QTest::newRow("B minus") << "2" << "-" << "0" << "011" << false << std::sin(M_PI / 4);
-        QTest::newRow("C carka") << "2" << "2" << "0,5" << "001" << false << std::sin(M_PI / 4);
+        QTest::newRow("cizi oddelovac") << "2" << "2" << "0~5" << "001" << false << std::sin(M_PI / 4);
         QTest::newRow("A mimo a B pismeno") << "5" << "q" << "0" << "111" << true << 0.0;
     }
     void parametryVOkne()
@@ -136,10 +136,13 @@ private slots:
         QFETCH(QString, cervene);
         QFETCH(bool, prazdny);
         QFETCH(double, y);
+        // '.' stands for the user's separator, '~' for the other one
+        const QChar sep = vorta::desetinnyOddelovac(), cizi = sep == u'.' ? u',' : u'.';
+        const auto lokalne = [&](QString t) { return t.replace(u'.', sep).replace(u'~', cizi); };
         signal->setCurrentIndex(1); // Sin
-        A->setText(a);
-        B->setText(b);
-        C->setText(c);
+        A->setText(lokalne(a));
+        B->setText(lokalne(b));
+        C->setText(lokalne(c));
         const QString barvy = QString("%1%2%3").arg(int(::cervene(A))).arg(int(::cervene(B))).arg(int(::cervene(C)));
         QCOMPARE(barvy, cervene);
         QCOMPARE(origin->PocetBodu(), 801);

@@ -2,6 +2,7 @@
 
 #include "continuous/Tsoucet.h"
 #include "continuous/soucet.h"
+#include "core/cisla.h"
 #include "graf/TGraf.h"
 
 #include <QAction>
@@ -239,7 +240,7 @@ private slots:
     void generatorOvladanim()
     {
         okno->findChild<QComboBox*>("signal")->setCurrentIndex(3); // Rampa
-        okno->findChild<QLineEdit*>("d1")->setText("0.5");
+        okno->findChild<QLineEdit*>("d1")->setText(vorta::fixniFormat(0.5L, 1));
         QCOMPARE(gen1->CtiBod(100).y, -1.5f); // y = t whatever D is
         okno->findChild<QComboBox*>("signal")->setCurrentIndex(2); // Skok
         QCOMPARE(gen1->CtiBod(399).y, 0.5f);
