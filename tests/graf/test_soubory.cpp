@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(b.left(12).toHex(' '), QByteArray("00 e4 40 46 00 00 80 3f 21 03 00 00"));
         QCOMPARE(b.mid(12, 12).toHex(' '), QByteArray(12, 0).toHex(' ')); // the first point is a move
         QCOMPARE(b.mid(24, 12).toHex(' '), QByteArray("00 00 00 3f 00 00 80 bf c9 00 00 00")); // 0.5, -1, 201
-        QCOMPARE(b.mid(12 * 801, 12).toHex(' '), QByteArray("00 00 48 44 00 00 48 c4 c9 00 00 00")); // 800, -800
+        QCOMPARE(b.mid(12 * 801, 12).toHex(' '), QByteArray("00 00 c8 43 00 00 48 c4 c9 00 00 00")); // 400, -800
         QCOMPARE(b.right(12), QByteArray(12, 0)); // the slot after the last point
     }
 
