@@ -6,6 +6,8 @@
 #include "continuous/TKonvoluce.h"
 #include "continuous/Tharmonicke.h"
 #include "continuous/Tharmonicke2.h"
+#include "continuous/Tposuv.h"
+#include "continuous/Tsoucet.h"
 // Each window's header goes here when the window is added below, e.g.
 // #include "continuous/Tposuv.h"
 
@@ -36,8 +38,8 @@ THlavniOkno* vytvorOkna()
     // into it). A window that is not written yet is simply absent: add it
     // with one line at its place, e.g. `vytvor<Tposuv>("Tposuv");`.
     auto* hlavni = vytvor<THlavniOkno>("THlavniOkno");
-    // Tposuv
-    // Tsoucet
+    vytvor<Tposuv>("Tposuv");
+    vytvor<Tsoucet>("Tsoucet");
     vytvor<Tharmonicke2>("Tharmonicke2");
     vytvor<Tharmonicke>("Tharmonicke");
     vytvor<Toprog>("Toprog");
