@@ -122,55 +122,6 @@ private slots:
         QCOMPARE(v[10].x, sb[10].x);
         QCOMPARE(v[10].Styl, 3); // x and style of B
     }
-
-    void cyklusZnamenka_data()
-    {
-        QTest::addColumn<QString>("pred");
-        QTest::addColumn<QString>("po");
-        QTest::newRow("+") << "+" << "-";
-        QTest::newRow("-") << "-" << "*";
-        QTest::newRow("*") << "*" << "+";
-        QTest::newRow("jine") << "/" << "+";
-        QTest::newRow("prazdne") << "" << "+";
-    }
-    void cyklusZnamenka()
-    {
-        QFETCH(QString, pred);
-        QTEST(dalsiZnamenko(pred), "po");
-    }
-
-    // Target op dragged, with x and style of the dragged signal.
-    void operace_data()
-    {
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<double>("cil");
-        QTest::addColumn<double>("zdroj");
-        QTest::addColumn<double>("novyCil");
-        QTest::addColumn<double>("novyZdroj");
-        QTest::newRow("pricist") << int(Pricist) << 3.0 << 0.5 << 3.5 << 0.5;
-        QTest::newRow("odecist") << int(Odecist) << 3.0 << 0.5 << 2.5 << 0.5;
-        QTest::newRow("nasobit") << int(Nasobit) << 3.0 << 0.5 << 1.5 << 0.5;
-        QTest::newRow("prepsat") << int(Prepsat) << 3.0 << 0.5 << 0.5 << 0.5;
-        QTest::newRow("vymenit") << int(Vymenit) << 3.0 << 0.5 << 0.5 << 3.0;
-        QTest::newRow("neznamy") << 9 << 3.0 << 0.5 << 3.0 << 0.5;
-    }
-    void operace()
-    {
-        QFETCH(int, kod);
-        QFETCH(double, cil);
-        QFETCH(double, zdroj);
-        Signal c = rada(float(cil), 0, 1), z = rada(float(zdroj), 0.001f, 5);
-        const Signal puvodniZ = z;
-        proved(kod, z, c);
-        QFETCH(double, novyCil);
-        QFETCH(double, novyZdroj);
-        QVERIFY(std::abs(c[0].y - novyCil) < 1e-6);
-        QVERIFY(std::abs(z[0].y - novyZdroj) < 1e-6);
-        if (kod >= Pricist && kod <= Vymenit) {
-            QCOMPARE(c[800].x, puvodniZ[800].x);
-            QCOMPARE(c[800].Styl, 5);
-        }
-    }
 };
 
 VORTA_TEST(TestSoucetVypocet)

@@ -32,26 +32,6 @@ Parametry parametry(double a, double b, double c)
 class TestTvary : public QObject {
     Q_OBJECT
 private slots:
-    void kontrolaMezi_data()
-    {
-        QTest::addColumn<double>("hodnota");
-        QTest::addColumn<double>("mez");
-        QTest::addColumn<int>("vysledek");
-        QTest::newRow("A na horni mezi") << 2.1 << MezA << 0;
-        QTest::newRow("A na dolni mezi") << -2.1 << MezA << 0;
-        QTest::newRow("A nad mezi") << 2.11 << MezA << -1;
-        QTest::newRow("C na mezi") << -10.1 << MezC << 0;
-        QTest::newRow("B 5,1 s pridavkem") << 5.1 + PridavekB << MezB << -1;
-        QTest::newRow("B -5,1 s pridavkem") << -5.1 + PridavekB << MezB << 0;
-    }
-    void kontrolaMezi()
-    {
-        QFETCH(double, hodnota);
-        QFETCH(double, mez);
-        QFETCH(int, vysledek);
-        QCOMPARE(kontrola(hodnota, mez), vysledek);
-    }
-
     void cteniParametru_data()
     {
         QTest::addColumn<QString>("a");
@@ -243,17 +223,6 @@ private slots:
         }
     }
 
-    void chybaVyprazdniPosunuty()
-    {
-        Parametry p = parametry(1, 1, 0);
-        p.chyba = true;
-        for (Tvar t : {Sinus, Kosinus, Obdelnik, Nahodny1, Nahodny2, Specialni}) {
-            const Krivky k = generuj(t, p, znamaTabulka());
-            QVERIFY(!k.puvodni.empty());
-            QVERIFY(k.posunuty.empty());
-        }
-    }
-
     void nahodnaTabulka()
     {
         std::mt19937 gen(12345);
@@ -272,14 +241,6 @@ private slots:
         QVERIFY(nejvetsi <= 1.49f + 1e-6f);
         // 801 draws from 300 values span nearly the whole range
         QVERIFY(nejmensi < -1.4f && nejvetsi > 1.39f);
-    }
-
-    void indexNaTvar()
-    {
-        const QList<int> ocekavane{8, 0, 1, 5, 6, 7};
-        for (int i = 0; i < 6; ++i)
-            QCOMPARE(int(tvarZIndexu(i)), ocekavane[i]);
-        QCOMPARE(int(tvarZIndexu(-1)), int(Specialni));
     }
 };
 
