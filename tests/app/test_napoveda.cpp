@@ -44,8 +44,6 @@ private slots:
         QTEST(napoveda::zdroj(tema), "zdroj");
     }
 
-    void temaPrefix() { QCOMPARE(napoveda::tema("/ojede.html"), QStringLiteral("mk:@MSITStore:VORTA.chm::/ojede.html")); }
-
     void prohlizecSamostatnyZpetVpred()
     {
         napoveda::otevri(napoveda::tema("/index.html"));
