@@ -408,5 +408,6 @@ void THlavniOkno::TimerTimer()
 void THlavniOkno::closeEvent(QCloseEvent* e)
 {
     e->accept();
-    QCoreApplication::quit();
+    // The main window ends the program even while other windows are open.
+    QCoreApplication::exit(0);
 }
