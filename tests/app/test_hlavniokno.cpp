@@ -312,6 +312,22 @@ private slots:
         o->reject();
     }
 
+    void ukonceniProgramu()
+    {
+        THlavniOkno* h = vytvorOkna();
+        h->show();
+        QWidget jine; // another open window must not keep the program running
+        jine.show();
+        QTimer pojistka;
+        pojistka.setSingleShot(true);
+        connect(&pojistka, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        pojistka.start(5000);
+        QTimer::singleShot(0, h, [h] { akce(h, "Konec1")->trigger(); });
+        QCOMPARE(QApplication::exec(), 0);
+        pojistka.stop();
+        QVERIFY(!h->isVisible());
+    }
+
     void casovacCentruje()
     {
         THlavniOkno* h = vytvorOkna();
