@@ -1,0 +1,10 @@
+#pragma once
+// What both fuzz targets do with records they accepted: paint them, with
+// ranges, divisions and styles taken from the same bytes, so that NaN, huge
+// and empty ranges reach the painter too.
+#include "graf/bod.h"
+
+#include <vector>
+
+void zalozAplikaci();
+void namaluj(const std::vector<TBod>& zaznamy);
