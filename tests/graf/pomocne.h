@@ -4,6 +4,7 @@
 #include "graf/TDialogyGrafu.h"
 #include "graf/TGraf.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <deque>
@@ -15,6 +16,16 @@ inline QImage vykreslene(TGraf& g)
     g.vykresli(p);
     return obraz;
 }
+
+// Counts the paints a widget receives.
+struct Malby : QObject {
+    int pocet = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        pocet += e->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 struct SkriptDialogu : TDialogyGrafu {
     std::deque<QString> soubory;   // what the file dialog returns, in turn ("" = cancel)

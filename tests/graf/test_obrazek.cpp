@@ -44,16 +44,6 @@ Bitmapa ctiBmp(const QByteArray& b)
     return v;
 }
 
-// Counts the paints a widget receives.
-struct Malby : QObject {
-    int pocet = 0;
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        pocet += e->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 } // namespace
 
 class TestObrazek : public QObject {
@@ -65,12 +55,11 @@ private slots:
     {
         TGraf g;
         const QList<QAction*> a = g.popupMenu()->actions();
-        QCOMPARE(a.size(), 5);
-        QCOMPARE(a[0]->text(), QStringLiteral("Uložit jako obrázek"));
-        QCOMPARE(a[1]->text(), QStringLiteral("Uložit jako obrázek bez pozadí"));
-        QVERIFY(a[2]->isSeparator());
-        QCOMPARE(a[3]->text(), QStringLiteral("Načíst graf ze souboru"));
-        QCOMPARE(a[4]->text(), QStringLiteral("Uložit graf do souboru"));
+        QStringList texty;
+        for (QAction* x : a)
+            texty << (x->isSeparator() ? QStringLiteral("-") : x->text());
+        QCOMPARE(texty, QStringList({"Uložit jako obrázek", "Uložit jako obrázek bez pozadí", "-",
+                                     "Načíst graf ze souboru", "Uložit graf do souboru"}));
         QVERIFY(a[0]->isEnabled() && a[1]->isEnabled());
         QCOMPARE(g.menuGrafu()->dialogObrazku().filtry.value(0), QStringLiteral("Bitmap (*.bmp)"));
         QCOMPARE(g.menuGrafu()->dialogUlozeni().pripona, QStringLiteral("vgf"));

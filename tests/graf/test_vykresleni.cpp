@@ -80,8 +80,6 @@ private slots:
         QTest::addColumn<QString>("xNadpis");
         QTest::addColumn<QString>("yNadpis");
         QTest::newRow("no titles") << "" << "" << "";
-        QTest::newRow("title") << "Spektrum" << "" << "";
-        QTest::newRow("x title") << "" << "t [s]" << "";
         QTest::newRow("y title") << "" << "" << "s(t)";
         QTest::newRow("all") << "Spektrum" << "t [s]" << "s(t)";
     }
@@ -277,10 +275,8 @@ private slots:
         QTest::addColumn<double>("max");
         QTest::addColumn<double>("opravenyMin");
         QTest::addColumn<double>("opravenyMax");
-        QTest::newRow("sound") << -1.0 << 1.0 << -1.0 << 1.0;
         QTest::newRow("empty") << 5.0 << 5.0 << 5.0 << 5.0 + 1e-10;
         QTest::newRow("reversed") << 5.0 << 3.0 << 5.0 << 5.0 + 1e-10;
-        QTest::newRow("NaN max") << 1.0 << nan << 1.0 << 1.0 + 1e-10;
         QTest::newRow("NaN min") << nan << 1.0 << 0.0 << 1.0;
         QTest::newRow("infinite max") << 0.0 << inf << 0.0 << 1e-10;
         QTest::newRow("huge and empty") << 1e300 << 1e300 << 1e300 << std::nextafter(1e300, inf);
@@ -308,7 +304,6 @@ private slots:
         const double inf = std::numeric_limits<double>::infinity();
         QTest::addColumn<Uprava>("uprava");
         QTest::newRow("x range NaN") << Uprava([=](TGraf& g) { g.nastavOsy(nan, nan, 0, 1, 10, 10); });
-        QTest::newRow("x range -inf ... inf") << Uprava([=](TGraf& g) { g.nastavOsy(-inf, inf, 0, 1, 10, 10); });
         QTest::newRow("widest range") << Uprava([](TGraf& g) { g.nastavOsy(-1.7e308, 1.7e308, 0, 1, 10, 10); });
         QTest::newRow("divisions 0, 0.4") << Uprava([](TGraf& g) { g.nastavOsy(0, 1, 0, 1, 0, 0.4); });
         QTest::newRow("divisions NaN, 1e300") << Uprava([=](TGraf& g) { g.nastavOsy(0, 1, 0, 1, nan, 1e300); });
@@ -336,19 +331,6 @@ private slots:
         const QImage o = vykreslene(g);
         QVERIFY(g.xMax() > g.xMin() && std::isfinite(g.xMax()) && g.yMax() > g.yMin());
         QCOMPARE(o.pixel(194, 120 - 5 - 3 - rozvrh(g, 0).a), cerna);
-    }
-
-    void malyGraf()
-    {
-        for (QSize s : {QSize(0, 0), QSize(1, 1), QSize(9, 300), QSize(300, 9)}) {
-            TGraf g;
-            g.resize(s);
-            g.setNadpis(QStringLiteral("Nadpis"));
-            g.setYNadpis(QStringLiteral("y"));
-            g.PridejBod(0, 0, 0);
-            g.PridejBod(-2, 50, 50);
-            QCOMPARE(vykreslene(g).size(), s);
-        }
     }
 };
 
