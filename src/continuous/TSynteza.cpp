@@ -51,8 +51,9 @@ TSynteza::TSynteza(const QString& jmeno, const QString& titulek, QSize klient, b
     Vzorec = new QLabel(vzorce);
     Vzorec->setObjectName(QStringLiteral("Vzorec"));
     Vzorec->setGeometry(QRect(QPoint(8, 18), obrazky::VelikostVzorce));
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton),
-                              QStringLiteral("Zobrazit postupy výpočtů"), vzorce);
+    // No stock icon: without an icon theme the style hands out a broken
+    // placeholder picture.
+    BitBtn1 = new QPushButton(QStringLiteral("Zobrazit postupy výpočtů"), vzorce);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setToolTip(QStringLiteral("Zobrazí nápovědu s postupem celého výpočtu"));
     BitBtn1->setGeometry(8, 134, 376, 26);
