@@ -120,11 +120,7 @@ TGraf* TKonvoluce::novyGraf(QWidget* rodic, const QString& jmeno, const QString&
     g->nastavOsy(-1.25, 2.25, -0.25, 1.25, 14, 6);
     g->setXNadpis(xNadpis);
     g->setYNadpis(yNadpis);
-    g->setNuly(true);
-    g->setCary(true);
     g->setSirkaCary(2);
-    g->setMenuUlozit(false);
-    g->setMenuOtevrit(false);
     return g;
 }
 

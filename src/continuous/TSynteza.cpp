@@ -74,16 +74,8 @@ TGraf* TSynteza::novyGraf(const QString& jmeno, const QString& nadpis, const QSt
 {
     auto* g = new TGraf(this);
     g->setObjectName(jmeno);
-    g->setNadpis(nadpis);
-    g->setXNadpis(xNadpis);
-    g->setYNadpis(yNadpis);
-    g->setXTyp(0);
-    g->setYTyp(0);
-    g->setNuly(true);
-    g->setCary(true);
+    g->nastavNadpisy(nadpis, xNadpis, yNadpis);
     g->setSirkaCary(2);
-    g->setMenuUlozit(false);
-    g->setMenuOtevrit(false);
     return g;
 }
 

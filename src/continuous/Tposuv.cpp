@@ -26,17 +26,9 @@ TGraf* vytvorGraf(QWidget* rodic, const char* jmeno, const QString& nadpis)
     auto* g = new TGraf(rodic);
     g->setObjectName(QString::fromLatin1(jmeno));
     g->setGeometry(8, 20, 398, 268);
-    g->setNadpis(nadpis);
-    g->setXNadpis(QStringLiteral("Čas t"));
-    g->setYNadpis(QStringLiteral("Amplituda"));
+    g->nastavNadpisy(nadpis, QStringLiteral("Čas t"), QStringLiteral("Amplituda"));
     g->nastavOsy(-2, 2, -2, 2, 8, 8);
-    g->setXTyp(0);
-    g->setYTyp(0);
-    g->setNuly(true);
-    g->setCary(true);
     g->setSirkaCary(2);
-    g->setMenuUlozit(false);
-    g->setMenuOtevrit(false);
     return g;
 }
 

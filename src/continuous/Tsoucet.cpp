@@ -199,14 +199,8 @@ void Tsoucet::nastavSignalovyGraf(TGraf* g, const QString& nadpis, bool pozadiNe
 {
     if (pozadiNebeske)
         g->setBarvaPozadi(nebeska);
-    g->setNadpis(nadpis);
-    g->setXNadpis(QStringLiteral("Čas"));
-    g->setYNadpis(QStringLiteral("Amplituda"));
+    g->nastavNadpisy(nadpis, QStringLiteral("Čas"), QStringLiteral("Amplituda"));
     g->nastavOsy(-2, 2, -2, 2, 8, 8);
-    g->setXTyp(0);
-    g->setYTyp(0);
-    g->setNuly(true);
-    g->setCary(true);
     g->setSirkaCary(2);
     g->setMenuUlozit(true);
     g->setMenuOtevrit(otevrit);

@@ -129,6 +129,14 @@ void TGraf::setMenuOtevrit(bool b)
     m_menuGrafu->akceNacist()->setEnabled(b);
 }
 
+void TGraf::nastavNadpisy(const QString& nadpis, const QString& xNadpis, const QString& yNadpis)
+{
+    m_nadpis = nadpis;
+    m_xNadpis = xNadpis;
+    m_yNadpis = yNadpis;
+    zmeneno();
+}
+
 void TGraf::nastavOsy(double xMin, double xMax, double yMin, double yMax, double xCislic, double yCislic)
 {
     m_xMin = xMin;

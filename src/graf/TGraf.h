@@ -91,7 +91,9 @@ public:
     bool MenuOtevrit() const { return m_menuOtevrit; }
     void setMenuOtevrit(bool b);
 
-    // Convenience for windows: both ranges and divisions at once.
+    // Convenience for windows: the three titles, and both ranges with their
+    // divisions, at once.
+    void nastavNadpisy(const QString& nadpis, const QString& xNadpis, const QString& yNadpis);
     void nastavOsy(double xMin, double xMax, double yMin, double yMax, double xCislic, double yCislic);
 
     // Automatic drag mode: left press and move starts a drag of this graph.
