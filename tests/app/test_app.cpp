@@ -1,0 +1,374 @@
+// Tests of the application layer: the arithmetic of centring, help topics and
+// the topic index on their own, then the windows as start-up creates them: the
+// main window with its index, the about window and the help viewer.
+#include "VortaTest.h"
+
+#include "app/THlavniOkno.h"
+#include "app/TNapoveda.h"
+#include "app/Toprog.h"
+#include "app/napoveda.h"
+#include "app/odkazy.h"
+#include "app/okna.h"
+#include "app/rozlozeni.h"
+#include "app/start.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// Text heights of a fake measure: the program description takes 20 px per
+// started 1000 px of width, every link description 18 px per started 600 px;
+// title widths are 50 + 10 x entry number.
+rozlozeni::TVysledek rozlozPro(int sirkaBoxu)
+{
+    std::vector<rozlozeni::TVstup> vstup;
+    for (int i = 0; i < odkazy::pocet(); ++i) {
+        const TDruh d = odkazy::tabulka()[i].Druh;
+        vstup.push_back({d, 50 + 10 * i, d == TDruh::Nadpis ? 32 : d == TDruh::Podnadpis ? 21 : 16});
+    }
+    return rozlozeni::rozloz(sirkaBoxu, vstup, [](int i, int sirka) {
+        return i < 0 ? 20 * ((sirka + 999) / sirka) : 18 * ((sirka + 599) / sirka);
+    });
+}
+
+QColor barvaTextu(const QLabel* l) { return l->palette().color(QPalette::Active, QPalette::WindowText); }
+
+QAction* akce(QWidget* okno, const char* jmeno) { return okno->findChild<QAction*>(QString::fromLatin1(jmeno)); }
+
+void posli(QWidget* w, QEvent&& e) { QApplication::sendEvent(w, &e); }
+
+} // namespace
+
+class TestVypocty : public QObject {
+    Q_OBJECT
+private slots:
+    void stred_data()
+    {
+        QTest::addColumn<QRect>("plocha");
+        QTest::addColumn<QSize>("okno");
+        QTest::addColumn<QPoint>("poloha");
+        QTest::newRow("halves to even up") << QRect(0, 0, 1280, 1024) << QSize(597, 557) << QPoint(342, 234);
+        QTest::newRow("half to even down") << QRect(0, 0, 1280, 994) << QSize(597, 557) << QPoint(342, 218);
+        QTest::newRow("exact") << QRect(0, 0, 1281, 1025) << QSize(597, 557) << QPoint(342, 234);
+        QTest::newRow("both halves down") << QRect(0, 0, 1024, 768) << QSize(483, 255) << QPoint(270, 256);
+        QTest::newRow("both halves up") << QRect(0, 0, 1024, 768) << QSize(485, 257) << QPoint(270, 256);
+        QTest::newRow("work area offset") << QRect(100, 30, 1180, 994) << QSize(482, 256) << QPoint(449, 399);
+        QTest::newRow("left of primary") << QRect(-1280, 0, 1280, 1024) << QSize(597, 557) << QPoint(-938, 234);
+        QTest::newRow("same size") << QRect(10, 20, 800, 600) << QSize(800, 600) << QPoint(10, 20);
+        QTest::newRow("larger keeps top-left") << QRect(0, 0, 800, 600) << QSize(1000, 700) << QPoint(0, 0);
+        QTest::newRow("larger with offset") << QRect(100, 30, 800, 600) << QSize(1000, 700) << QPoint(100, 30);
+        QTest::newRow("only taller") << QRect(0, 40, 1280, 600) << QSize(597, 900) << QPoint(342, 40);
+    }
+    void stred()
+    {
+        QFETCH(QRect, plocha);
+        QFETCH(QSize, okno);
+        QTEST(okna::stred(plocha, okno), "poloha");
+    }
+
+    void tema_data()
+    {
+        QTest::addColumn<QString>("tema");
+        QTest::addColumn<QString>("soubor"); // "-": the text is malformed
+        QTest::addColumn<QString>("zdroj");
+        const QString nen = QString::fromLatin1(napoveda::nenapsano);
+        QTest::newRow("topic") << "mk:@MSITStore:VORTA.chm::/index.html" << "index.html" << ":/help/index.html";
+        QTest::newRow("no slash") << "mk:@MSITStore:VORTA.chm::index.html" << "index.html" << ":/help/index.html";
+        QTest::newRow("other case") << "mk:@MSITStore:vorta.chm::/INDEX.html" << "INDEX.html" << ":/help/index.html";
+        QTest::newRow("not written") << "mk:@MSITStore:VORTA.chm::/neexistuje.html" << "neexistuje.html" << nen;
+        QTest::newRow("htm") << "mk:@MSITStore:VORTA.chm::/index.htm" << "index.htm" << nen;
+        QTest::newRow("empty") << "" << "-" << nen;
+        QTest::newRow("no path") << "mk:@MSITStore:VORTA.chm::" << "-" << nen;
+        QTest::newRow("slash only") << "mk:@MSITStore:VORTA.chm::/" << "-" << nen;
+        QTest::newRow("path only") << "/index.html" << "-" << nen;
+        QTest::newRow("other file") << "mk:@MSITStore:JINY.chm::/index.html" << "-" << nen;
+        QTest::newRow("parent folder") << "mk:@MSITStore:VORTA.chm::/../index.html" << "-" << nen;
+        QTest::newRow("subfolder") << "mk:@MSITStore:VORTA.chm::/a/index.html" << "-" << nen;
+        QTest::newRow("backslash") << "mk:@MSITStore:VORTA.chm::\\index.html" << "-" << nen;
+        QTest::newRow("trailing newline") << "mk:@MSITStore:VORTA.chm::/index.html\n" << "-" << nen;
+        QTest::newRow("query") << "mk:@MSITStore:VORTA.chm::/index.html?a=1" << "-" << nen;
+        QTest::newRow("double slash") << "mk:@MSITStore:VORTA.chm:://index.html" << "-" << nen;
+    }
+    void tema()
+    {
+        QFETCH(QString, tema);
+        QTEST(napoveda::soubor(tema).value_or(QStringLiteral("-")), "soubor");
+        QTEST(napoveda::zdroj(tema), "zdroj");
+    }
+
+    void polohy_data()
+    {
+        QTest::addColumn<int>("sirkaBoxu");
+        QTest::addColumn<int>("polozka");
+        QTest::addColumn<QPoint>("nazev");
+        QTest::addColumn<int>("navodX");   // links only (else 0): the theory icon follows 24 px further
+        QTest::addColumn<QRect>("oblast"); // a link's description, the line above a main heading
+        // Width 597: column 581, program description 2 lines (40), link
+        // descriptions 2 lines (36). First entry starts at 64 + 40 + 8 = 112.
+        QTest::newRow("597 main heading") << 597 << 0 << QPoint(8, 120) << 0 << QRect(8, 112, 581, 2);
+        QTest::newRow("597 section") << 597 << 1 << QPoint(8, 160) << 0 << QRect();
+        QTest::newRow("597 first link") << 597 << 2 << QPoint(8, 189) << 86 << QRect(8, 213, 581, 36);
+        QTest::newRow("597 second link") << 597 << 3 << QPoint(8, 265) << 96 << QRect(8, 289, 581, 36);
+        // Second main heading: 112 + one main heading (48) + 3 sections (3 x 29)
+        // + 7 links (7 x 76) = 779.
+        QTest::newRow("597 second main heading") << 597 << 11 << QPoint(8, 787) << 0 << QRect(8, 779, 581, 2);
+        // Last link: 2 main headings (2 x 48), 6 sections (6 x 29) and 14
+        // links before it.
+        QTest::newRow("597 last link") << 597 << 22 << QPoint(8, 1446) << 286 << QRect(8, 1470, 581, 36);
+        // Width 300: column 284, program description 4 lines (80), link
+        // descriptions 3 lines (54). First entry at 64 + 80 + 8 = 152.
+        QTest::newRow("300 main heading") << 300 << 0 << QPoint(8, 160) << 0 << QRect(8, 152, 284, 2);
+        QTest::newRow("300 first link") << 300 << 2 << QPoint(8, 229) << 86 << QRect(8, 253, 284, 54);
+        QTest::newRow("300 last link") << 300 << 22 << QPoint(8, 1738) << 286 << QRect(8, 1762, 284, 54);
+        // Width 2000: every text on one line, 20 and 18 px. First entry at 92.
+        QTest::newRow("2000 last link") << 2000 << 22 << QPoint(8, 1174) << 286 << QRect(8, 1198, 1984, 18);
+        // A box narrower than its margins keeps a one-pixel column: the program
+        // description 20000 px, every link description 10800 px.
+        QTest::newRow("5 last link") << 5 << 22 << QPoint(8, 172102) << 286 << QRect(8, 172126, 1, 10800);
+    }
+    void polohy()
+    {
+        QFETCH(int, sirkaBoxu);
+        QFETCH(int, polozka);
+        QFETCH(int, navodX);
+        QFETCH(QRect, oblast);
+        const auto v = rozlozPro(sirkaBoxu);
+        QCOMPARE(int(v.mista.size()), 23);
+        const rozlozeni::TMisto& m = v.mista[polozka];
+        QTEST(m.nazev, "nazev");
+        QCOMPARE(m.navod, navodX ? QPoint(navodX, m.nazev.y()) : QPoint());
+        QCOMPARE(m.teorie, navodX ? QPoint(navodX + 24, m.nazev.y()) : QPoint());
+        QCOMPARE(m.popis, navodX ? oblast : QRect());
+        QCOMPARE(m.bevel, navodX ? QRect() : oblast);
+        // The program description fills the gap above the first entry; the
+        // index ends 16 px below the last description.
+        const int sloupec = std::max(sirkaBoxu - 16, 1); // never narrower than a pixel
+        QCOMPARE(v.sirkaNadpisu, sloupec);
+        QCOMPARE(v.popis, QRect(8, 64, sloupec, v.mista[0].bevel.top() - 8 - 64));
+        QCOMPARE(v.nic, v.mista[22].popis.bottom() + 1 + 16);
+    }
+};
+
+VORTA_TEST(TestVypocty)
+
+class TestOkna : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_okno = vytvorOkna();
+        m_okno->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_okno));
+    }
+    void cleanup() { zrusOkna(); }
+
+    void stavovyRadek()
+    {
+        // Icons show their topic; anything else clears the panel.
+        QCOMPARE(m_okno->textStavu(), QStringLiteral("Nic"));
+        QCOMPARE(stav(m_okno->popisOdkazu(4)), QString());
+        QCOMPARE(stav(m_okno->navod(4)), QStringLiteral("vorta.chm::/okonvoluce.html"));
+        QCOMPARE(stav(m_okno->nazev(16)), QString()); // a section heading
+        QCOMPARE(stav(m_okno->teorie(22)), QStringLiteral("vorta.chm::/dfft.html"));
+        QCOMPARE(stav(m_okno->schranka()->widget()), QString()); // the background
+        QCOMPARE(stav(m_okno->navod(13)), QStringLiteral("vorta.chm::/okolo.html"));
+        // Entering and leaving a link clears the panel and swaps the colour.
+        QLabel* odkaz = m_okno->nazev(13);
+        posli(odkaz, QEnterEvent({}, {}, {}));
+        QCOMPARE(m_okno->textStavu(), QString());
+        QCOMPARE(barvaTextu(odkaz), QColor(255, 0, 0));
+        QCOMPARE(stav(m_okno->navod(13)), QStringLiteral("vorta.chm::/okolo.html"));
+        posli(odkaz, QEvent(QEvent::Leave));
+        QCOMPARE(m_okno->textStavu(), QString());
+        QCOMPARE(barvaTextu(odkaz), QColor(0, 0, 255));
+    }
+
+    void kliknuti()
+    {
+        QWidget* posuv = okna::najdi("Tposuv");
+        QVERIFY(posuv && !posuv->isVisible());
+        QTest::mouseClick(m_okno->nazev(2), Qt::LeftButton, {}, QPoint(4, 4));
+        QVERIFY(posuv->isVisible());
+        posuv->hide();
+        akce(m_okno, "PosuvaNasobeni")->trigger();
+        QVERIFY(posuv->isVisible());
+        delete posuv;
+        m_okno->obnovDostupnost();
+        QVERIFY(!m_okno->nazev(2)->isEnabled());
+        QVERIFY(!akce(m_okno, "PosuvaNasobeni")->isEnabled());
+        // An icon opens its topic in the help viewer, a window of its own, even
+        // for a window that does not exist yet.
+        QTest::mouseClick(m_okno->teorie(19), Qt::LeftButton, {}, QPoint(8, 8));
+        TNapoveda* p = napoveda::prohlizec();
+        QVERIFY(p && p->isWindow() && p->isVisible() && !p->parentWidget());
+        QCOMPARE(p->zobrazeno(), napoveda::zdroj(napoveda::tema("/ddft.html")));
+        akce(m_okno, "ma1")->trigger();
+        QCOMPARE(p->zobrazeno(), QStringLiteral(":/help/index.html"));
+        QVERIFY(p->prohlizec()->toPlainText().contains(QStringLiteral("obsah nápovědy")));
+        // A link to a topic that has no file yet, then back and forward.
+        emit p->prohlizec()->anchorClicked(QUrl(QStringLiteral("chybi.html")));
+        QCOMPARE(p->zobrazeno(), QString::fromLatin1(napoveda::nenapsano));
+        auto* zpet = p->findChild<QToolButton*>("zpet");
+        auto* vpred = p->findChild<QToolButton*>("vpred");
+        QVERIFY(zpet && vpred && !vpred->isEnabled()); // a disabled button ignores click()
+        zpet->click();
+        QCOMPARE(p->zobrazeno(), QStringLiteral(":/help/index.html"));
+        vpred->click();
+        QCOMPARE(p->zobrazeno(), QString::fromLatin1(napoveda::nenapsano));
+        // The "not written" page links back to the contents.
+        emit p->prohlizec()->anchorClicked(QUrl(QStringLiteral("index.html")));
+        QCOMPARE(p->zobrazeno(), QStringLiteral(":/help/index.html"));
+        delete p;
+        QVERIFY(!napoveda::prohlizec());
+    }
+
+    void kolecko()
+    {
+        // A third of the wheel's angle, rounded, over the background or over
+        // a description alike; never above the top.
+        QScrollBar* sb = m_okno->schranka()->verticalScrollBar();
+        const auto otoc = [sb](QWidget* nad, int zacatek, int delta) {
+            sb->setValue(zacatek);
+            posli(nad, QWheelEvent({}, {}, {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false));
+            return sb->value();
+        };
+        QWidget* pozadi = m_okno->schranka()->viewport();
+        QCOMPARE(otoc(pozadi, 0, -120), 40); // a notch towards the user
+        QCOMPARE(otoc(pozadi, 100, 120), 60);
+        QCOMPARE(otoc(pozadi, 100, -360), 220);
+        QCOMPARE(otoc(pozadi, 100, -1), 100); // a third rounds down
+        QCOMPARE(otoc(pozadi, 100, -2), 101); // two thirds round up
+        QCOMPARE(otoc(pozadi, 10, 120), 0);
+        QCOMPARE(otoc(m_okno->popisOdkazu(2), 0, -120), 40);
+    }
+
+    void rejstrik_data()
+    {
+        QTest::addColumn<int>("od");
+        QTest::addColumn<int>("sirka");
+        QTest::newRow("widened") << 320 << 900;
+        QTest::newRow("default") << 597 << 597;
+        QTest::newRow("narrowed") << 900 << 320;
+    }
+    void rejstrik()
+    {
+        // The arithmetic of the places is tested on its own; here the window must
+        // build every entry and feed the real title widths and text heights.
+        QFETCH(int, od);
+        QFETCH(int, sirka);
+        for (int s : {od, sirka}) {
+            m_okno->resize(s, 557);
+            QTRY_COMPARE(m_okno->width(), s);
+        }
+        QApplication::processEvents();
+        QScrollArea* box = m_okno->schranka();
+        const int w = box->viewport()->width() - 16; // the column
+        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->width(), w);
+        auto* popis = m_okno->findChild<QLabel*>("popis");
+        QCOMPARE(popis->geometry(), QRect(8, 64, w, popis->heightForWidth(w)));
+        int y = popis->geometry().bottom() + 1 + 8;
+        const char* druhy = "21000100100210001000100"; // 0 link, 1 section heading, 2 main heading
+        for (int i = 0; i < 23; ++i) {
+            const int druh = druhy[i] - '0';
+            QLabel* n = m_okno->nazev(i);
+            QLabel* p = m_okno->popisOdkazu(i);
+            QCOMPARE(n->font().pixelSize(), druh == 0 ? 16 : druh == 1 ? 21 : 32);
+            QFrame* b = m_okno->bevel(i);
+            QCOMPARE(b ? b->geometry() : QRect(), druh == 2 ? QRect(8, y, w, 2) : QRect());
+            y += b ? 8 : 0;
+            QCOMPARE(n->pos(), QPoint(8, y));
+            y += n->font().pixelSize() + 8;
+            // A description and both icons for links, none of them otherwise.
+            QCOMPARE(bool(p) + bool(m_okno->navod(i)) + bool(m_okno->teorie(i)), druh == 0 ? 3 : 0);
+            if (!p)
+                continue;
+            // Only the first two links have no theory topic.
+            QVERIFY(m_okno->navod(i)->isVisible());
+            QCOMPARE(m_okno->teorie(i)->isVisible(), i > 3);
+            QCOMPARE(m_okno->navod(i)->toolTip(), QStringLiteral("Návod k obsluze okna"));
+            QCOMPARE(m_okno->teorie(i)->toolTip(), QStringLiteral("Související teorie"));
+            QCOMPARE(barvaTextu(n), QColor(0, 0, 255));
+            QVERIFY(n->font().underline());
+            QCOMPARE(m_okno->navod(i)->pos(), QPoint(8 + n->width() + 8, n->y()));
+            QCOMPARE(m_okno->teorie(i)->pos(), QPoint(8 + n->width() + 32, n->y()));
+            QCOMPARE(p->geometry(), QRect(8, y, w, p->heightForWidth(w)));
+            y += p->height() + 16;
+        }
+        QCOMPARE(m_okno->findChild<QLabel*>("nic")->geometry(), QRect(8, y, w, 1));
+        QCOMPARE(box->widget()->height(), y + 1);
+        QCOMPARE(box->verticalScrollBar()->maximum(), y + 1 - box->viewport()->height());
+        QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+    }
+
+    void oprog()
+    {
+        // Without the about window the title has no version.
+        QCOMPARE(THlavniOkno().findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA ?.??"));
+        auto* o = okna::najdi<Toprog>("Toprog");
+        QVERIFY(o && !o->isVisible());
+        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA 2.01"));
+        QCOMPARE(o->findChild<QLabel*>("verze")->text(), QStringLiteral("VORTA 2.01"));
+        QCOMPARE(o->size(), QSize(482, 256));
+        QCOMPARE(o->windowTitle(), QStringLiteral("O programu"));
+        QCOMPARE(akce(m_okno, "ma1")->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(akce(m_okno, "Oprgramu1")->shortcut(), QKeySequence(Qt::Key_F2));
+        QWidget* modalni = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            modalni = QApplication::activeModalWidget();
+            if (modalni)
+                QTest::keyClick(modalni, Qt::Key_Escape);
+        });
+        akce(m_okno, "Oprgramu1")->trigger(); // returns once the window is closed
+        QCOMPARE(modalni, static_cast<QWidget*>(o));
+        QVERIFY(!o->isVisible());
+        // A click on a text or on the window closes it, a right click on the logo does not.
+        const auto klik = [o](QWidget* w, Qt::MouseButton tlacitko, QPoint kde) {
+            o->open();
+            QTest::mouseClick(w, tlacitko, {}, kde);
+            return o->isVisible();
+        };
+        QVERIFY(!klik(o->findChild<QLabel*>("Label3"), Qt::LeftButton, QPoint(3, 3)));
+        QVERIFY(!klik(o, Qt::LeftButton, QPoint(300, 240)));
+        QVERIFY(klik(o->findChild<QLabel*>("logo"), Qt::RightButton, QPoint(3, 3)));
+        o->reject();
+        // The start-up timer centres the windows, hidden ones with the main window's frame.
+        o->move(0, 0);
+        m_okno->move(0, 0);
+        m_okno->TimerTimer();
+        const QRect plocha = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(m_okno->pos(), okna::stred(plocha, m_okno->frameGeometry().size()));
+        QCOMPARE(o->pos(), okna::stred(plocha, o->size() + m_okno->frameGeometry().size() - m_okno->size()));
+    }
+
+    void ukonceniProgramu()
+    {
+        QWidget jine; // another open window must not keep the program running
+        jine.show();
+        QTimer::singleShot(5000, &jine, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(0, m_okno, [this] { akce(m_okno, "Konec1")->trigger(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!m_okno->isVisible());
+        // Then the windows are deleted and the registry forgets them.
+        zrusOkna();
+        QVERIFY(!okna::najdi("THlavniOkno") && !okna::najdi("Toprog"));
+    }
+
+private:
+    QString stav(QWidget* w) // the status text once the mouse moves over the widget
+    {
+        posli(w, QMouseEvent(QEvent::MouseMove, QPointF(3, 3), QPointF(), Qt::NoButton, Qt::NoButton, {}));
+        return m_okno->textStavu();
+    }
+
+    THlavniOkno* m_okno = nullptr;
+};
+
+VORTA_TEST(TestOkna)
+#include "test_app.moc"
