@@ -33,35 +33,10 @@ double signal(int s, double t)
     }
 }
 
-// Where the signal jumps within [0, 1).
-std::vector<double> skoky(int s)
-{
-    switch (s) {
-    case 0: return {0, 0.5};
-    case 1: return {0.25, 0.75};
-    case 2: return {0.125, 0.625};
-    case 3: return {0.25, 0.5};
-    case 4: return {0};
-    default: return {};
-    }
-}
+// Where each signal jumps within [0, 1).
+const std::vector<double> Skoky[PocetSignalu] = {{0, 0.5}, {0.25, 0.75}, {0.125, 0.625}, {0.25, 0.5}, {0}, {}};
 
-double vzdalenostOdSkoku(int s, double t)
-{
-    double d = 1;
-    for (double k : skoky(s))
-        for (int p = -2; p <= 2; ++p)
-            d = std::min(d, std::abs(t - k - p));
-    return d;
-}
-
-std::vector<TBod> body(const TGraf* g)
-{
-    std::vector<TBod> v;
-    for (int i = 0; i < g->PocetBodu(); ++i)
-        v.push_back(g->CtiBod(i));
-    return v;
-}
+std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
 
 } // namespace
 
@@ -70,83 +45,111 @@ class TestHarmonicke : public QObject {
 private slots:
     // Every coefficient against the defining integrals over the described
     // signal (midpoint rule; the jumps fall on the grid, so it converges as
-    // h^2 on every smooth piece).
-    void koeficientyZIntegralu_data()
+    // h^2 on every smooth piece), and the complex form built from them:
+    // c(n) = (a - j b) / 2, c(0) = a0, c(-n) its conjugate.
+    void koeficienty_data()
     {
         QTest::addColumn<int>("s");
         for (int s = 0; s < PocetSignalu; ++s)
             QTest::addRow("%s", qPrintable(nazvy().at(s))) << s;
     }
-    void koeficientyZIntegralu()
+    void koeficienty()
     {
         QFETCH(int, s);
         const int K = 80000;
-        double stredni = 0;
-        for (int k = 0; k < K; ++k)
-            stredni += signal(s, (k + 0.5) / K) / K;
-        QCOMPARE_LE(std::abs(a0(s) - stredni), 1e-9);
-        for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 13, 40}) {
+        for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 29, 40}) {
             double an = 0, bn = 0;
             for (int k = 0; k < K; ++k) {
-                const double t = (k + 0.5) / K;
-                an += 2 * signal(s, t) * std::cos(2 * Pi * n * t) / K;
-                bn += 2 * signal(s, t) * std::sin(2 * Pi * n * t) / K;
+                const double t = (k + 0.5) / K, x = signal(s, t) / K;
+                an += (n ? 2 : 1) * x * std::cos(2 * Pi * n * t);
+                bn += 2 * x * std::sin(2 * Pi * n * t);
             }
-            QVERIFY2(std::abs(a(s, n) - an) < 2e-6, qPrintable(QStringLiteral("a(%1)").arg(n)));
-            QVERIFY2(std::abs(b(s, n) - bn) < 2e-6, qPrintable(QStringLiteral("b(%1)").arg(n)));
+            const QByteArray kde = QByteArray::number(n);
+            QVERIFY2(std::abs((n ? a(s, n) : a0(s)) - an) < 2e-6 && std::abs(b(s, n) - bn) < 2e-6, kde);
+            QVERIFY2(a(s, -n) == a(s, n) && b(s, -n) == -b(s, n), kde);
+            const std::complex<double> c = n ? std::complex<double>(an, -bn) / 2.0 : an;
+            QVERIFY2(std::abs(modul(s, n) - std::abs(c)) < 2e-6 && modul(s, -n) == modul(s, n), kde);
+            // the phase, quantised to 1/10000, is in (-180, 180];
+            // arg c(-n) = -arg c(n), except that 180 stays 180
+            const double f = faze(s, n), rozdil = std::abs(f - std::arg(c) * 180 / Pi);
+            QVERIFY2(f > -180 && f <= 180 && faze(s, -n) == (f == 180 ? 180 : -f), kde);
+            QVERIFY2(std::abs(c) < 1e-3 || std::min(rozdil, 360 - rozdil) < 0.05, kde);
         }
     }
 
-    void znameKoeficienty_data()
+    // Exact coefficients and the complex spectrum built from them:
+    // |c(n)| = sqrt(a^2 + b^2) / 2 (c(0) = a0), arg c(n) in degrees from a and
+    // -b rounded to units of 1/10000. Rows with s = -1 try the rounding alone.
+    void spektrum_data()
     {
         QTest::addColumn<int>("s");
         QTest::addColumn<int>("n");
-        QTest::addColumn<double>("ocekA");
-        QTest::addColumn<double>("ocekB");
-        QTest::newRow("obdelnik 1, n=1") << 0 << 1 << 0.0 << 2 / Pi;
-        QTest::newRow("obdelnik 1, n=2") << 0 << 2 << 0.0 << 0.0;
-        QTest::newRow("obdelnik 1, n=3") << 0 << 3 << 0.0 << 2 / (3 * Pi);
-        QTest::newRow("obdelnik 2, n=3") << 1 << 3 << -2 / (3 * Pi) << 0.0;
-        QTest::newRow("pila, n=1") << 4 << 1 << 0.0 << -1 / Pi;
-        QTest::newRow("pila, n=2") << 4 << 2 << 0.0 << -1 / (2 * Pi);
-        QTest::newRow("pila, n=40") << 4 << 40 << 0.0 << -1 / (40 * Pi);
-        QTest::newRow("trojuhelnik, n=1") << 5 << 1 << -4 / (Pi * Pi) << 0.0;
-        QTest::newRow("trojuhelnik, n=2") << 5 << 2 << 0.0 << 0.0;
-        QTest::newRow("trojuhelnik, n=39") << 5 << 39 << -4 / (39 * 39 * Pi * Pi) << 0.0;
+        QTest::addColumn<double>("A");
+        QTest::addColumn<double>("B");
+        QTest::addColumn<double>("F");
+        QTest::newRow("obdelnik 1, n=-1") << 0 << -1 << 0.0 << -2 / Pi << 90.0;
+        // theoretical zeros come out as phase 0, not a stray angle
+        QTest::newRow("obdelnik 1, n=2") << 0 << 2 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("obdelnik 1, n=-40") << 0 << -40 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("obdelnik 2, n=-3") << 1 << -3 << -2 / (3 * Pi) << 0.0 << 180.0;
+        QTest::newRow("pila, n=1") << 4 << 1 << 0.0 << -1 / Pi << 90.0;
+        QTest::newRow("pila, n=17") << 4 << 17 << 0.0 << -1 / (17 * Pi) << 90.0;
+        QTest::newRow("trojuhelnik, n=1") << 5 << 1 << -4 / (Pi * Pi) << 0.0 << 180.0;
+        QTest::newRow("trojuhelnik, n=4") << 5 << 4 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("trojuhelnik, n=39") << 5 << 39 << -4 / (39 * 39 * Pi * Pi) << 0.0 << 180.0;
         // n = 0 is the mean's place, never the 0/0 of the formulas
-        QTest::newRow("trojuhelnik, n=0") << 5 << 0 << 0.0 << 0.0;
-        QTest::newRow("neznamy signal") << 6 << 1 << 0.0 << 0.0;
+        QTest::newRow("trojuhelnik, n=0") << 5 << 0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("neznamy signal") << 6 << 1 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("sum kolem nuly") << -1 << 0 << 3e-17 << -2e-16 << 0.0;
+        QTest::newRow("pod 1/20000") << -1 << 0 << -0.00004 << 0.00004 << 0.0;
+        QTest::newRow("nad 1/20000") << -1 << 0 << -0.00006 << 0.0 << 180.0;
+        // a rounded-away negative b must not turn 180 into -180
+        QTest::newRow("zaporne a, nepatrne b") << -1 << 0 << -0.3 << 1e-12 << 180.0;
+        QTest::newRow("zaporne a, nepatrne -b") << -1 << 0 << -0.3 << -1e-12 << 180.0;
+        QTest::newRow("stejne slozky") << -1 << 0 << -0.1 << 0.1 << -135.0;
+        QTest::newRow("NaN") << -1 << 0 << std::nan("") << 0.5 << -90.0;
     }
-    void znameKoeficienty()
+    void spektrum()
     {
         QFETCH(int, s);
         QFETCH(int, n);
-        QFETCH(double, ocekA);
-        QFETCH(double, ocekB);
-        QCOMPARE_LE(std::abs(a(s, n) - ocekA), 1e-15);
-        QCOMPARE_LE(std::abs(b(s, n) - ocekB), 1e-15);
+        QFETCH(double, A);
+        QFETCH(double, B);
+        QFETCH(double, F);
+        QCOMPARE(fazeZeSlozek(A, B), F);
+        if (s < 0)
+            return;
+        QCOMPARE_LE(std::abs(a(s, n) - A), 1e-15);
+        QCOMPARE_LE(std::abs(b(s, n) - B), 1e-15);
+        QCOMPARE_LE(std::abs(modul(s, n) - (n ? std::hypot(A, B) / 2 : a0(s))), 1e-12);
+        QCOMPARE(faze(s, n), F);
     }
 
     // Away from its jumps the partial sum with 40 harmonics is close to the
-    // signal; at a jump it is close to the mean of the two sides.
-    void castecnySoucetKonverguje_data() { koeficientyZIntegralu_data(); }
+    // signal; at a jump it is close to the mean of the two sides. The signal
+    // as the program gives it agrees, with that mean at the jumps.
+    void castecnySoucetKonverguje_data() { koeficienty_data(); }
     void castecnySoucetKonverguje()
     {
         QFETCH(int, s);
         const std::vector<QPointF> krivka = castecnySoucet(s, 40);
         QCOMPARE(krivka.size(), std::size_t(201));
-        const double tolerance = s == 5 ? 0.006 : 0.045;
-        double nejvic = 0;
-        for (const QPointF& b : krivka)
-            if (vzdalenostOdSkoku(s, b.x()) >= 0.05)
-                nejvic = std::max(nejvic, std::abs(b.y() - signal(s, b.x())));
-        QVERIFY2(nejvic < tolerance, qPrintable(QString::number(nejvic)));
-        // the plotted curve is the same sum as at any single time
-        for (const QPointF& b : krivka)
+        for (const QPointF& b : krivka) {
+            double odSkoku = 1;
+            for (double k : Skoky[s])
+                for (int p = -2; p <= 2; ++p)
+                    odSkoku = std::min(odSkoku, std::abs(b.x() - k - p));
+            if (odSkoku >= 0.05) {
+                QCOMPARE_LE(std::abs(b.y() - signal(s, b.x())), s == 5 ? 0.006 : 0.045);
+                QCOMPARE_LE(std::abs(hodnota(s, b.x()) - signal(s, b.x())), 1e-12);
+            }
+            // the plotted curve is the same sum as at any single time
             QCOMPARE_LE(std::abs(b.y() - castecnySoucet(s, 40, b.x())), 1e-12);
-        for (double k : skoky(s)) {
-            const double pred = signal(s, k - 1e-9), po = signal(s, k + 1e-9);
-            QCOMPARE_LE(std::abs(castecnySoucet(s, 40, k) - (pred + po) / 2), 0.01);
+        }
+        for (double k : Skoky[s]) {
+            const double stred = (signal(s, k - 1e-9) + signal(s, k + 1e-9)) / 2;
+            QCOMPARE_LE(std::abs(castecnySoucet(s, 40, k) - stred), 0.01);
+            QCOMPARE(hodnota(s, k), stred);
         }
         for (const QPointF& b : castecnySoucet(s, 0))
             QCOMPARE(b.y(), a0(s));
@@ -154,115 +157,16 @@ private slots:
 
     // The Gibbs overshoot: near a unit jump the partial sums peak about 9 %
     // above the level, 1/2 + Si(pi)/pi = 1.0895 in the limit.
-    void gibbsuvJev()
+    void gibbsuvJevAPosledniHarmonicka()
     {
         double vrchol = 0;
         for (int k = 1; k < 2000; ++k)
             vrchol = std::max(vrchol, castecnySoucet(0, 40, k * 0.05 / 2000));
         QCOMPARE_LE(std::abs(vrchol - 1.0895), 0.002);
-    }
-
-    // The four rectangles are one rectangle of width w centred at tc, so
-    // c(m) = sin(pi m w) / (pi m) * exp(-j 2 pi m tc) by the shift theorem.
-    void posunutyObdelnik_data()
-    {
-        QTest::addColumn<int>("s");
-        QTest::addColumn<double>("w");
-        QTest::addColumn<double>("tc");
-        QTest::newRow("obdelnik 1") << 0 << 0.5 << 0.25;
-        QTest::newRow("obdelnik 2") << 1 << 0.5 << 0.0;
-        QTest::newRow("obdelnik 3") << 2 << 0.5 << 0.375;
-        QTest::newRow("obdelnik 4") << 3 << 0.25 << 0.375;
-    }
-    void posunutyObdelnik()
-    {
-        QFETCH(int, s);
-        QFETCH(double, w);
-        QFETCH(double, tc);
-        QCOMPARE(a0(s), w);
-        for (int m = -40; m <= 40; ++m) {
-            if (m == 0)
-                continue;
-            const std::complex<double> c = std::sin(Pi * m * w) / (Pi * m) * std::polar(1.0, -2 * Pi * m * tc);
-            const std::complex<double> zTabulky(a(s, m) / 2, -b(s, m) / 2);
-            QVERIFY2(std::abs(c - zTabulky) < 1e-12, qPrintable(QStringLiteral("m=%1").arg(m)));
-            QCOMPARE_LE(std::abs(modul(s, m) - std::abs(c)), 1e-12);
-            if (std::abs(c) > 1e-3) {
-                // the quantised phase is the exact phase to within 1/10000 / |c|
-                double rozdil = std::abs(faze(s, m) - std::arg(c) * 180 / Pi);
-                rozdil = std::min(rozdil, 360 - rozdil);
-                QCOMPARE_LE(rozdil, 0.05);
-            }
-        }
-    }
-
-    void komplexniSpektrum_data()
-    {
-        QTest::addColumn<int>("s");
-        QTest::addColumn<int>("m");
-        QTest::addColumn<double>("ocekModul");
-        QTest::addColumn<double>("ocekFaze");
-        QTest::newRow("obdelnik 1, m=1") << 0 << 1 << 1 / Pi << -90.0;
-        QTest::newRow("obdelnik 1, m=-1") << 0 << -1 << 1 / Pi << 90.0;
-        QTest::newRow("obdelnik 1, m=2") << 0 << 2 << 0.0 << 0.0;
-        QTest::newRow("obdelnik 1, m=-40") << 0 << -40 << 0.0 << 0.0;
-        QTest::newRow("obdelnik 2, m=3") << 1 << 3 << 1 / (3 * Pi) << 180.0;
-        QTest::newRow("obdelnik 2, m=-3") << 1 << -3 << 1 / (3 * Pi) << 180.0;
-        QTest::newRow("obdelnik 4, m=0") << 3 << 0 << 0.25 << 0.0;
-        QTest::newRow("pila, m=1") << 4 << 1 << 1 / (2 * Pi) << 90.0;
-        QTest::newRow("pila, m=-1") << 4 << -1 << 1 / (2 * Pi) << -90.0;
-        QTest::newRow("pila, m=17") << 4 << 17 << 1 / (34 * Pi) << 90.0;
-        QTest::newRow("trojuhelnik, m=1") << 5 << 1 << 2 / (Pi * Pi) << 180.0;
-        QTest::newRow("trojuhelnik, m=-1") << 5 << -1 << 2 / (Pi * Pi) << 180.0;
-        QTest::newRow("trojuhelnik, m=4") << 5 << 4 << 0.0 << 0.0;
-    }
-    void komplexniSpektrum()
-    {
-        QFETCH(int, s);
-        QFETCH(int, m);
-        QFETCH(double, ocekModul);
-        QFETCH(double, ocekFaze);
-        QCOMPARE_LE(std::abs(modul(s, m) - ocekModul), 1e-12);
-        QCOMPARE(faze(s, m), ocekFaze);
-    }
-
-    // |c(-m)| = |c(m)|; arg c(-m) = -arg c(m), except that 180 stays 180.
-    void symetrie()
-    {
-        for (int s = 0; s < PocetSignalu; ++s)
-            for (int m = 1; m <= 40; ++m) {
-                QCOMPARE_LE(std::abs(modul(s, -m) - modul(s, m)), 1e-15);
-                const double f = faze(s, m), g = faze(s, -m);
-                QVERIFY(f > -180 && f <= 180);
-                if (f == 180)
-                    QCOMPARE(g, 180.0);
-                else
-                    QCOMPARE(g, -f);
-            }
-    }
-
-    void kvantovaniFaze_data()
-    {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<double>("ocekFaze");
-        QTest::newRow("nula") << 0.0 << 0.0 << 0.0;
-        QTest::newRow("sum kolem nuly") << 3e-17 << -2e-16 << 0.0;
-        QTest::newRow("pod 1/20000") << -0.00004 << 0.00004 << 0.0;
-        QTest::newRow("nad 1/20000") << -0.00006 << 0.0 << 180.0;
-        // a rounded-away negative b must not turn 180 into -180
-        QTest::newRow("zaporne a, nepatrne b") << -0.3 << 1e-12 << 180.0;
-        QTest::newRow("zaporne a, nepatrne -b") << -0.3 << -1e-12 << 180.0;
-        QTest::newRow("jen b") << 0.0 << 0.2 << -90.0;
-        QTest::newRow("stejne slozky") << -0.1 << 0.1 << -135.0;
-        QTest::newRow("NaN") << std::nan("") << 0.5 << -90.0;
-    }
-    void kvantovaniFaze()
-    {
-        QFETCH(double, a);
-        QFETCH(double, b);
-        QFETCH(double, ocekFaze);
-        QCOMPARE(fazeZeSlozek(a, b), ocekFaze);
+        // harmonic 40 is the last one added (for the saw at t = 1/160 it adds
+        // -1/(40 pi)); a larger N adds nothing and reads no further
+        QCOMPARE_LE(std::abs(castecnySoucet(4, 40, 0.00625) - castecnySoucet(4, 39, 0.00625) + 1 / (40 * Pi)), 1e-12);
+        QCOMPARE(castecnySoucet(4, 1000, 0.3), castecnySoucet(4, 40, 0.3));
     }
 
     void temata()
@@ -277,12 +181,10 @@ private slots:
     // form's formulas differ from the component form's.
     void obrazkySignalu()
     {
-        auto inkoust = [](const QImage& img) {
-            int n = 0;
-            for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x)
-                    n += img.pixel(x, y) != qRgb(255, 255, 255);
-            return n;
+        auto inkoust = [](const QImage& obraz) {
+            const QImage img = obraz.convertToFormat(QImage::Format_RGB32);
+            const auto* p = reinterpret_cast<const QRgb*>(img.constBits());
+            return std::count_if(p, p + img.width() * img.height(), [](QRgb c) { return c != qRgb(255, 255, 255); });
         };
         for (int s = 0; s < PocetSignalu; ++s) {
             QCOMPARE(obrazky::prubeh(s).size(), obrazky::VelikostPrubehu);
@@ -312,8 +214,7 @@ private slots:
     {
         QFETCH(bool, komplexne);
         QFETCH(int, N);
-        std::unique_ptr<QWidget> okno(komplexne ? static_cast<QWidget*>(new Tharmonicke)
-                                                : static_cast<QWidget*>(new Tharmonicke2));
+        std::unique_ptr<QWidget> okno(komplexne ? static_cast<QWidget*>(new Tharmonicke) : new Tharmonicke2);
         auto* stupen = okno->findChild<QScrollBar*>("stupen");
         auto* vyber = okno->findChild<QComboBox*>("vyber");
         QVERIFY(stupen && vyber);
@@ -325,24 +226,16 @@ private slots:
             const auto b = body(okno->findChild<TGraf*>(jmeno));
             QCOMPARE(int(b.size()), komplexne ? 3 * 81 : 3 * 41);
             for (std::size_t i = 0; i < b.size(); i += 3) {
-                const int n = int(b[i].x);
-                const int w = (n == 0 || std::abs(n) <= N) ? 2 : 6;
-                QCOMPARE(b[i + 1].Styl, w);
-                QCOMPARE(b[i + 2].Styl, -w);
-                QCOMPARE(b[i].y, 0.0f);
+                const int w = std::abs(int(b[i].x)) <= N ? 2 : 6;
+                QVERIFY(b[i].y == 0 && b[i + 1].Styl == w && b[i + 2].Styl == -w);
+                // the saw's sine bars all point down, -1/(n pi); complex: |c| = 1/(2 pi |m|)
+                const double n = b[i].x, ocek = komplexne ? 1 / (2 * Pi * std::abs(n)) : -1 / (n * Pi);
+                if (n != 0 && jmeno == std::string_view(komplexne ? "an" : "bn"))
+                    QCOMPARE_LE(std::abs(b[i + 1].y - ocek), 1e-7);
             }
         }
-        // the saw's sine bars all point down, -1/(n pi); complex: |c| = 1/(2 pi |m|)
-        const auto bars = body(okno->findChild<TGraf*>(komplexne ? "an" : "bn"));
-        for (std::size_t i = 3; i < bars.size(); i += 3) {
-            const double n = bars[i].x;
-            const double ocek = komplexne ? 1 / (2 * Pi * std::abs(n)) : -1 / (n * Pi);
-            QCOMPARE_LE(std::abs(bars[i + 1].y - ocek), 1e-7);
-        }
         const auto soucet = body(okno->findChild<TGraf*>("obdel"));
-        QCOMPARE(soucet.size(), std::size_t(201));
-        QCOMPARE(soucet.front().x, -0.5f);
-        QCOMPARE(soucet.back().x, 1.5f);
+        QVERIFY(soucet.front().x == -0.5f && soucet.back().x == 1.5f);
         if (N == 0)
             for (const TBod& b : soucet)
                 QCOMPARE(b.y, 0.5f);
