@@ -1,0 +1,573 @@
+// The graph control: its point store and style codes, the payload of a
+// dragged graph, the popup menu with its pictures and graph files (every kind
+// of bad file, the overwrite question), and facts of a painted graph read
+// back from its pixels: where the plot frame, the labels, the zero lines and
+// the points fall, computed from the font metrics and the layout rules.
+#include "VortaTest.h"
+
+#include "graf/TGraf.h"
+#include "graf/TMenuGrafu.h"
+#include "graf/barvy.h"
+#include "graf/pisma.h"
+#include "graf/tazeni.h"
+#include "graf/vgf.h"
+#include "graf/vykresleni.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace vorta::graf;
+
+namespace {
+
+const QRgb aqua = qRgb(0, 255, 255), cerna = qRgb(0, 0, 0), seda = qRgb(128, 128, 128);
+const QRgb cervena = qRgb(255, 0, 0), modra = qRgb(0, 0, 255);
+const double NaN = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+const QString formatText = QStringLiteral("Soubor nelze otevřít!\rFormát datového souboru je neplatný.");
+const QString cteniText = QStringLiteral(
+    "Došlo k chybě, soubor nelze otevřít!\rPravděpodobně jej používá jiná aplikace nebo je poškozen.");
+
+// Dialogs that answer from a script instead of the user; past its end, the
+// user cancels.
+struct SkriptDialogu : TDialogyGrafu {
+    QStringList soubory;     // what the file dialogs return, in turn
+    QList<Odpoved> odpovedi; // answers to the overwrite question, in turn
+    int dialogu = 0;
+    QStringList otazky, chyby, upozorneni;
+
+    QString ulozit(QWidget*, StavDialogu&) override { return soubory.value(dialogu++); }
+    QString otevrit(QWidget*, StavDialogu&) override { return soubory.value(dialogu++); }
+    Odpoved otazka(QWidget*, const QString& t) override
+    {
+        otazky << t;
+        return odpovedi.value(otazky.size() - 1, Odpoved::Zrusit);
+    }
+    void chyba(QWidget*, const QString& t) override { chyby << t; }
+    void varovani(QWidget*, const QString& t) override { upozorneni << t; }
+};
+
+// Counts the paints a widget receives.
+struct Malby : QObject {
+    int pocet = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        pocet += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void zapis(const QString& cesta, const QByteArray& data)
+{
+    QFile f(cesta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+QByteArray obsah(const QString& cesta)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray zakodovany(const TGraf& g) { return zakodujVgf(g.PocetBodu(), g.sloty().data()); }
+
+QByteArray payload(const TGraf& g)
+{
+    return zakodujTazeni(QCoreApplication::applicationPid(), g.cisloGrafu(), g.PocetBodu(), g.sloty().data());
+}
+
+// A file header (mark, version 1.0, count) has the layout of a point record.
+QByteArray hlavicka(float znacka, qint32 pocet)
+{
+    const TBod h{znacka, 1, pocet};
+    return zakodujTazeni(0, 0, 1, &h).mid(20);
+}
+
+// The graph as the screen shows it.
+QImage vykreslene(TGraf& g) { return g.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+QFontMetrics metriky() { return QFontMetrics(vorta::pismoGrafu()); }
+
+// The plot frame laid out band by band, each band a line of text and a gap
+// of 3: the title above, the x title and the x labels below, the y title and
+// the y labels (`m` wide, with a gap either side) on the left.
+QRect rozvrh(const TGraf& g, int m)
+{
+    const int pas = 3 + metriky().height();
+    auto jen = [&](const QString& s) { return s.isEmpty() ? 0 : pas; };
+    return QRect(QPoint(4 + jen(g.yNadpis()) + 3 + m + 3, 4 + jen(g.Nadpis())),
+                 QPoint(g.width() - 5, g.height() - 5 - jen(g.xNadpis()) - pas));
+}
+
+// Pixel of a point (x, y) of a graph with the plot frame r and ranges 0 ... 100.
+QPoint bod(const QRect& r, double x, double y)
+{
+    return {r.left() + int((r.right() - r.left()) / 100.0 * x), r.bottom() - int((r.bottom() - r.top()) / 100.0 * y)};
+}
+
+// A 300 x 200 graph without labels or grid, so that only its points and
+// zero lines mark the plot area.
+void holyGraf(TGraf& g, std::initializer_list<TBod> body = {})
+{
+    g.resize(300, 200);
+    g.nastavOsy(0, 100, 0, 100, 0, 0);
+    g.setCary(false);
+    for (const TBod& b : body)
+        g.PridejZaznam(b);
+}
+
+// A colour as a letter: '.' the background, '#' black, 'g' grey, 'x' red,
+// 'b' blue, 'z' money green, '?' anything else.
+QChar pismeno(QRgb c)
+{
+    return c == aqua ? u'.' : c == cerna ? u'#' : c == seda ? u'g' : c == cervena ? u'x' : c == modra ? u'b'
+         : c == qRgb(192, 220, 192) ? u'z' : u'?';
+}
+
+// `n` pixels from `od` on in steps of `krok`, as letters.
+QString rada(const QImage& o, QPoint od, QPoint krok, int n)
+{
+    QString s;
+    for (int i = 0; i < n; ++i, od += krok)
+        s += pismeno(o.pixel(od));
+    return s;
+}
+
+} // namespace
+
+class TestGrafu : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_slozka;
+    std::unique_ptr<TGraf> g;
+    std::shared_ptr<SkriptDialogu> d;
+    QString cesta(const QString& jmeno) const { return m_slozka.filePath(jmeno); }
+
+private slots:
+    // What cannot be read at all, named by rows of spatneSoubory: a folder, a
+    // socket, a file without read permission.
+    void initTestCase()
+    {
+        QVERIFY(QDir(m_slozka.path()).mkdir(QStringLiteral("folder")));
+        const int soket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un adresa{AF_UNIX, {}};
+        qstrncpy(adresa.sun_path, QFile::encodeName(cesta("socket")).constData(), sizeof adresa.sun_path);
+        QCOMPARE(::bind(soket, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa), 0);
+        ::close(soket); // the socket file stays
+        zapis(cesta("no permission"), zakodovany(TGraf()));
+        QFile::setPermissions(cesta("no permission"), QFileDevice::Permissions{});
+    }
+
+    // Each test starts with a graph of three known points, its dialogs scripted.
+    void init()
+    {
+        g = std::make_unique<TGraf>();
+        d = std::make_shared<SkriptDialogu>();
+        g->setDialogy(d);
+        for (const TBod& b : {TBod{10, 20, 2}, {30, 40, 2}, {50, 60, -1}})
+            g->PridejZaznam(b);
+    }
+
+    // A dragged graph (process, graph number, count) and a graph file (mark
+    // 12345, version 1, count) carry the points as the same little-endian
+    // records; the file adds the slot after the last point. The first point
+    // after Smaz is a move, and Smaz keeps the coordinates; points are
+    // singles; every point beyond the 3072nd lands in the last slot; reading
+    // outside the slots gives a zero record.
+    void body()
+    {
+        const QByteArray b = payload(*g), body = QByteArray::fromHex(
+            "03000000 00002041 0000a041 00000000 0000f041 00002042 02000000 00004842 00007042 ffffffff");
+        QCOMPARE(qFromLittleEndian<qint64>(b.constData()), QCoreApplication::applicationPid());
+        QCOMPARE(qFromLittleEndian<quint64>(b.constData() + 8), g->cisloGrafu());
+        QCOMPARE(b.mid(16), body);
+        QCOMPARE(zakodovany(*g), QByteArray::fromHex("00e44046 0000803f") + body + QByteArray(12, 0));
+        QCOMPARE(zakodovany(TGraf()), QByteArray::fromHex("00e44046 0000803f 00000000") + QByteArray(12, 0));
+        QVERIFY(g->CtiBod(0).Styl == 0 && g->CtiBod(1).Styl == 2);
+        g->Smaz();
+        QVERIFY(g->CtiBod(1).Styl == 0 && g->CtiBod(1).x == 30);
+        g->PridejZaznam(TBod{7, 8, -5});
+        QCOMPARE(g->CtiBod(0).Styl, 0);
+        g->PridejBod(1, 0.1, 1e300);
+        QVERIFY(g->CtiBod(1).x == 0.1f && std::isinf(g->CtiBod(1).y));
+        for (int i = 3; i <= 3080; ++i)
+            g->PridejBod(2, i, -i);
+        QCOMPARE(g->PocetBodu(), 3072);
+        QCOMPARE(g->CtiBod(3071).x, 3072.0f);
+        QVERIFY(g->CtiBod(3072).x == 3080 && g->CtiBod(3072).Styl == 2);
+        for (int i : {-1, 3073, std::numeric_limits<int>::min()})
+            QVERIFY2(!g->CtiBod(i).x && !g->CtiBod(i).y && !g->CtiBod(i).Styl, qPrintable(QString::number(i)));
+        QVERIFY(barvaStylu(INT_MIN) == cerna && sirkaStylu(INT_MIN, 3) == maxSirkaPera); // the widest pen
+    }
+
+    // A style code picks the colour and the pen width; a marker is a ring of
+    // that colour and width around the radius 2 x width, filled with the
+    // background.
+    void stylovyKod_data()
+    {
+        QTest::addColumn<int>("styl");
+        QTest::addColumn<QRgb>("barva");
+        QTest::addColumn<int>("sirka"); // with SirkaCary 3
+        QTest::newRow("2 blue") << 2 << modra << 3;
+        QTest::newRow("201 red 2 px") << 201 << cervena << 2;
+        QTest::newRow("-1 red") << -1 << cervena << 3;
+        QTest::newRow("9 money green") << 9 << qRgb(192, 220, 192) << 3;
+        QTest::newRow("10 black") << 10 << cerna << 3;
+        QTest::newRow("199 black 1 px") << 199 << cerna << 1;
+    }
+    void stylovyKod()
+    {
+        QFETCH(int, styl);
+        QFETCH(QRgb, barva);
+        QFETCH(int, sirka);
+        QCOMPARE(barvaStylu(styl), barva);
+        QCOMPARE(sirkaStylu(styl, 3), sirka);
+        TGraf g;
+        holyGraf(g, {{50, 50, 0}, {50, 50, -std::abs(styl)}});
+        g.setSirkaCary(3);
+        const QString paprsek = rada(vykreslene(g), bod(rozvrh(g, 0), 50, 50), {-1, 0}, 20); // from the centre
+        const int vnitrni = paprsek.indexOf(pismeno(barva));
+        QVERIFY2(vnitrni > sirka && vnitrni <= 2 * sirka, qPrintable(paprsek));
+        QCOMPARE(paprsek, QString(vnitrni, u'.') + QString(sirka, pismeno(barva)) + QString(20 - vnitrni - sirka, u'.'));
+    }
+
+    void pusteni_data()
+    {
+        using Zmena = std::function<void(QByteArray&, TGraf&)>;
+        QTest::addColumn<Zmena>("zmena"); // of the payload or the receiver; all but "sound" are refused
+        QTest::newRow("sound") << Zmena([](QByteArray&, TGraf&) {});
+        QTest::newRow("one byte more") << Zmena([](QByteArray& b, TGraf&) { b.append('\0'); });
+        QTest::newRow("one byte less") << Zmena([](QByteArray& b, TGraf&) { b.chop(1); });
+        QTest::newRow("count -1") << Zmena([](QByteArray& b, TGraf&) { qToLittleEndian<qint32>(-1, b.data() + 16); });
+        QTest::newRow("count 3073") << Zmena([](QByteArray& b, TGraf&) { qToLittleEndian<qint32>(3073, b.data() + 16); });
+        QTest::newRow("another process") << Zmena([](QByteArray& b, TGraf&) { ++b[0]; });
+        QTest::newRow("graph no longer alive") << Zmena([](QByteArray& b, TGraf&) { b = payload(TGraf()); });
+        QTest::newRow("header only") << Zmena([](QByteArray& b, TGraf&) { b.truncate(20); });
+        QTest::newRow("receiver takes no graphs") << Zmena([](QByteArray&, TGraf& cil) { cil.setPrijimaGrafy(false); });
+    }
+    // Enter and drop are both taken or both refused; a drop names its source.
+    void pusteni()
+    {
+        QFETCH(std::function<void(QByteArray&, TGraf&)>, zmena);
+        const bool prijato = QByteArray(QTest::currentDataTag()) == "sound";
+        TGraf cil;
+        cil.setPrijimaGrafy(true);
+        QByteArray b = payload(*g);
+        zmena(b, cil);
+        QSignalSpy spy(&cil, &TGraf::grafPretazen);
+        QMimeData mime;
+        mime.setData(mimeTazeni, b);
+        QDragEnterEvent vstup(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&cil, &vstup);
+        QDropEvent pusteni(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&cil, &pusteni);
+        QVERIFY(vstup.isAccepted() == prijato && pusteni.isAccepted() == prijato);
+        QCOMPARE(spy.size(), prijato ? 1 : 0);
+        QCOMPARE(spy.value(0).value(0).value<TGraf*>(), prijato ? g.get() : nullptr);
+    }
+
+    // The menu's items in order, the two graph-file items off until switched
+    // on, which repaints nothing. A picture saved through the menu holds 8
+    // bits per pixel and exactly what the screen shows of the graph without
+    // its frame (and on white without background), while the graph keeps its
+    // look and is not repainted; any other property repaints.
+    void obrazek()
+    {
+        const QList<QAction*> a = g->popupMenu()->actions();
+        QStringList texty;
+        for (QAction* x : a)
+            texty << (x->isSeparator() ? QStringLiteral("-") : x->text());
+        QCOMPARE(texty, QStringList({"Uložit jako obrázek", "Uložit jako obrázek bez pozadí", "-",
+                                     "Načíst graf ze souboru", "Uložit graf do souboru"}));
+        QVERIFY(a[0]->isEnabled() && a[1]->isEnabled() && !a[3]->isEnabled() && !a[4]->isEnabled());
+        const TMenuGrafu& m = *g->menuGrafu();
+        QVERIFY(m.dialogObrazku().filtry.value(0) == "Bitmap (*.bmp)" && m.dialogUlozeni().pripona == "vgf");
+        QVERIFY(m.dialogOtevreni().pripona.isEmpty());
+        g->resize(333, 201); // rows padded in the file
+        g->setNadpis(QStringLiteral("Spektrum"));
+        g->setYNadpis(QStringLiteral("|c(m)|"));
+        g->nastavOsy(-2, 2, -1, 1, 8, 4);
+        for (int i = 0; i <= 64; ++i)
+            g->PridejBod(i % 3 == 2 ? -(i % 10) : i % 10 + 100 * (i % 3), -2 + i / 16.0, std::sin(i / 5.0));
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        Malby malby;
+        g->installEventFilter(&malby);
+        g->setMenuOtevrit(true);
+        g->setMenuUlozit(true);
+        QVERIFY(a[3]->isEnabled() && a[4]->isEnabled());
+        d->soubory = {cesta("s pozadim.bmp"), cesta("bez pozadi.bmp")};
+        a[0]->trigger();
+        a[1]->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(malby.pocet, 0);
+        QVERIFY(g->Ramecek() == rDolu && g->BarvaPozadi() == QColor(aqua));
+        g->setXCislic(-8);
+        QCOMPARE(g->xCislic(), 8.0);
+        QTRY_VERIFY(malby.pocet > 0);
+        g->setRamecek(rZadny);
+        for (const QString& soubor : d->soubory) {
+            const QByteArray b = obsah(soubor);
+            const auto u32 = [&](int o) { return qFromLittleEndian<quint32>(b.constData() + o); };
+            QVERIFY(b.size() > 54 && u32(2) == quint32(b.size()) && u32(30) == 0); // whole, uncompressed
+            QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 28), 8);
+            QCOMPARE(QImage::fromData(b, "BMP").convertToFormat(QImage::Format_RGB32), vykreslene(*g));
+            g->setBarvaPozadi(Qt::white);
+        }
+    }
+
+    // A name ending in .png gives a PNG; a failed save says so, for a picture
+    // with the system's own reason. A graph saved through the menu and loaded
+    // into a graph with other points is the same; a loaded graph starts a new
+    // list.
+    void ukladani()
+    {
+        d->soubory = {cesta("graf.PNG"), cesta("neni/x.bmp"), cesta("neni/x.vgf"), cesta("tam.vgf"), cesta("tam.vgf")};
+        g->menuGrafu()->ulozObrazek(false);
+        QVERIFY(obsah(cesta("graf.PNG")).startsWith("\x89PNG\r\n\x1a\n"));
+        g->menuGrafu()->ulozObrazek(false);
+        g->menuGrafu()->ulozGraf();
+        const QStringList radky = TDialogyGrafu::radky(d->chyby.value(0)).split(u'\n');
+        QCOMPARE(radky.value(0), QStringLiteral("Došlo k chybě, obrázek nelze uložit!"));
+        QVERIFY(radky.size() == 2 && !radky[1].isEmpty());
+        QCOMPARE(d->chyby.value(1),
+                 "Došlo k chybě, soubor nelze uložit!\rPravděpodobně do vybrané oblasti nemáte povolený zápis.");
+        for (int k = 0; k < 801; ++k)
+            g->PridejBod(k % 7 - 3, k / 8.0, (k * 37) % 100);
+        g->menuGrafu()->ulozGraf();
+        QCOMPARE(obsah(cesta("tam.vgf")), zakodovany(*g));
+        TGraf cil;
+        cil.setDialogy(d);
+        cil.PridejBod(5, 1, 1);
+        cil.menuGrafu()->nactiGraf();
+        QCOMPARE(zakodovany(cil), zakodovany(*g));
+        QVERIFY(d->chyby.size() == 2 && d->upozorneni.isEmpty() && d->otazky.isEmpty()); // nothing asked for a new file
+        cil.PridejBod(2, 0, 0);
+        QCOMPARE(cil.CtiBod(0).Styl, 0);
+    }
+
+    // Each row's tag names its file; a null `data` leaves the file as
+    // initTestCase made it, or missing.
+    void spatneSoubory_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("zprava");
+        QTest::addColumn<int>("pocet"); // -1: the graph keeps its three points
+        const TBod body[] = {{7, 8, 0}, {9, 10, 2}, {11, 12, 2}, {}};
+        const QByteArray zaznamy = zakodujVgf(3, body).mid(12);
+        QTest::newRow("mark 12344.4") << hlavicka(12344.4f, 3) + zaznamy << formatText << -1;
+        QTest::newRow("mark 12345.4 is rounded") << hlavicka(12345.4f, 3) + zaznamy << QString() << 3;
+        QTest::newRow("mark NaN") << hlavicka(float(NaN), 3) + zaznamy << formatText << -1;
+        QTest::newRow("count -1") << hlavicka(12345, -1) + zaznamy << formatText << -1;
+        QTest::newRow("count 3073") << hlavicka(12345, 3073) + zaznamy << formatText << -1;
+        QTest::newRow("count max int") << hlavicka(12345, 0x7fffffff) + zaznamy << formatText << -1;
+        QTest::newRow("empty") << QByteArray("") << cteniText << -1;
+        QTest::newRow("half a header") << hlavicka(12345, 3).left(6) << cteniText << -1;
+        // the two records read stay; the count shrinks to what was read
+        QTest::newRow("truncated") << hlavicka(12345, 3) + zaznamy.left(12 * 2 + 5) << cteniText << 2;
+        QTest::newRow("no trailing slot") << hlavicka(12345, 3) + zaznamy.left(36) << cteniText << 3;
+        for (const char* nelze : {"folder", "socket", "missing"})
+            QTest::newRow(nelze) << QByteArray() << cteniText << -1;
+        if (::geteuid() != 0) // root reads it anyway
+            QTest::newRow("no permission") << QByteArray() << cteniText << -1;
+    }
+    void spatneSoubory()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, zprava);
+        QFETCH(int, pocet);
+        d->soubory = {cesta(QString::fromLatin1(QTest::currentDataTag()))};
+        if (!data.isNull())
+            zapis(d->soubory[0], data);
+        g->menuGrafu()->nactiGraf();
+        QCOMPARE(d->chyby + d->upozorneni, zprava.isEmpty() ? QStringList() : QStringList{zprava});
+        QCOMPARE(d->upozorneni.size(), zprava == formatText ? 1 : 0);
+        QCOMPARE(g->PocetBodu(), pocet < 0 ? 3 : pocet);
+        QCOMPARE(g->CtiBod(1).x, pocet < 0 ? 30.0f : 9.0f);
+    }
+
+    void prepsani_data()
+    {
+        using O = TDialogyGrafu::Odpoved;
+        QTest::addColumn<QList<O>>("odpovedi");
+        QTest::addColumn<int>("dialogu");
+        QTest::addColumn<bool>("zapsano");
+        QTest::newRow("yes") << QList<O>{O::Ano} << 1 << true;
+        QTest::newRow("no, then cancel the dialog") << QList<O>{O::Ne} << 2 << false;
+        QTest::newRow("no, no, yes") << QList<O>{O::Ne, O::Ne, O::Ano} << 3 << true;
+        QTest::newRow("cancel") << QList<O>{O::Zrusit} << 1 << false;
+    }
+    // Replacing a file leaves no temporary file behind.
+    void prepsani()
+    {
+        QFETCH(QList<TDialogyGrafu::Odpoved>, odpovedi);
+        QFETCH(int, dialogu);
+        QFETCH(bool, zapsano);
+        const QString c = cesta("prepis.vgf");
+        zapis(c, "stary");
+        d->soubory = QStringList(dialogu, c);
+        d->odpovedi = odpovedi;
+        if (!zapsano && dialogu > 1) // the dialog after the last "no" is cancelled
+            d->soubory.last().clear();
+        g->menuGrafu()->ulozGraf();
+        QCOMPARE(d->dialogu, dialogu);
+        QCOMPARE(d->otazky, QStringList(odpovedi.size(), "Tento soubor již existuje!\rPřejete si jej nahradit?"));
+        QCOMPARE(obsah(c), zapsano ? zakodovany(*g) : QByteArray("stary"));
+        QCOMPARE(QDir(m_slozka.path()).entryList({"prepis*"}, QDir::Files), QStringList{"prepis.vgf"});
+    }
+
+    void rozlozeni_data()
+    {
+        QTest::addColumn<QStringList>("nadpisy"); // title, x title, y title
+        QTest::addColumn<QList<double>>("osa");   // x minimum, maximum, divisions
+        QTest::addColumn<QString>("xPopisky"); // separated by spaces
+        QTest::newRow("defaults") << QStringList(3) << QList<double>{0, 100, 10} << "0 10 20 30 40 50 60 70 80 90";
+        QTest::newRow("y title, 4.4 divisions round to 4")
+            << QStringList{"", "", "s(t)"} << QList<double>{0, 4.4, 4.4} << "0 1 2 3";
+        QTest::newRow("all titles, -2 ... 2 in 8")
+            << QStringList{"Spektrum", "t [s]", "s(t)"} << QList<double>{-2, 2, 8} << "-2 -1.5 -1 -0.5 0 0.5 1 1.5";
+    }
+    // The plot frame is black all round with the background just outside;
+    // the sunken edge has its shadow at the top left, its highlight at the
+    // bottom right. Each label is its text on an opaque box of its own size:
+    // y labels right-aligned, x labels centred on their divisions, none at
+    // the maximum.
+    void rozlozeni()
+    {
+        QFETCH(QStringList, nadpisy);
+        QFETCH(QList<double>, osa);
+        QFETCH(QString, xPopisky);
+        TGraf g;
+        g.resize(400, 220);
+        g.setNadpis(nadpisy[0]);
+        g.setXNadpis(nadpisy[1]);
+        g.setYNadpis(nadpisy[2]);
+        g.nastavOsy(osa[0], osa[1], 0, 100, osa[2], 10);
+        const QImage o = vykreslene(g);
+        const QFontMetrics fm = metriky();
+        const int a = fm.height();
+        const QRect r = rozvrh(g, fm.horizontalAdvance(QStringLiteral("90")));
+        const int w = r.width(), h = r.height();
+        QCOMPARE(rada(o, r.topLeft(), {1, 0}, w) + rada(o, r.bottomLeft(), {1, 0}, w), QString(2 * w, u'#'));
+        QCOMPARE(rada(o, r.topLeft(), {0, 1}, h) + rada(o, r.topRight(), {0, 1}, h), QString(2 * h, u'#'));
+        QVERIFY(o.pixel(r.right() + 1, r.center().y()) == aqua && o.pixel(r.center().x(), r.top() - 1) == aqua);
+        QVERIFY(o.pixel(5, 0) == seda && o.pixel(5, 219) == qRgb(255, 255, 255));
+        auto popisek = [&](const QString& s, int x, int y) {
+            QImage p(fm.horizontalAdvance(s), a, QImage::Format_RGB32);
+            p.fill(aqua);
+            QPainter malir(&p);
+            malir.setFont(vorta::pismoGrafu());
+            malir.drawText(0, fm.ascent(), s);
+            return o.copy(x, y, p.width(), a) == p;
+        };
+        for (int i = 0; i < 10; ++i) {
+            const QString s = QString::number(10 * i);
+            const int y = r.bottom() - int(a / 2.0 + i * (r.bottom() - r.top()) / 10.0);
+            QVERIFY2(popisek(s, r.left() - 6 - fm.horizontalAdvance(s), y), qPrintable(s));
+        }
+        const int y = r.bottom() + a - fm.horizontalAdvance(QStringLiteral("A")); // the x label band's odd offset
+        for (int i = 0; const QString& s : xPopisky.split(u' ')) {
+            const int x = r.left() + int(i++ * (r.right() - r.left()) / osa[2] - fm.horizontalAdvance(s) / 2.0);
+            QVERIFY2(popisek(s, x, y), qPrintable(s));
+        }
+        QVERIFY(o.pixel(r.right() - 2, y + a / 2) == aqua && o.pixel(r.right() + 1, y + a / 2) == aqua);
+    }
+
+    // A solid grey zero line over a dotted grid; dotted without the grid.
+    void nulovaCara_data()
+    {
+        QTest::addColumn<bool>("cary");
+        QTest::addColumn<bool>("nuly");
+        QTest::newRow("grid and zero lines") << true << true;
+        QTest::newRow("zero lines only") << false << true;
+        QTest::newRow("neither") << false << false;
+    }
+    void nulovaCara()
+    {
+        QFETCH(bool, cary);
+        QFETCH(bool, nuly);
+        TGraf g;
+        holyGraf(g);
+        g.nastavOsy(-2, 2, 0, 100, 8, 0);
+        g.setCary(cary);
+        g.setNuly(nuly);
+        const QImage o = vykreslene(g);
+        const QRect r = rozvrh(g, 0);
+        const int x0 = r.left() + (r.right() - r.left()) / 2; // also the fifth division
+        const int n = r.bottom() - 3 - r.top(); // from above the tick up to below the frame
+        const QString cara = !nuly ? QString(n, u'.') : cary ? QString(n, u'g') : QString("...ggg").repeated(n).left(n);
+        QCOMPARE(rada(o, {x0, r.bottom() - 3}, {0, -1}, n), cara);
+        QCOMPARE(rada(o, {x0 - 1, r.bottom() - 3}, {0, -1}, n) + rada(o, {x0 + 1, r.bottom() - 3}, {0, -1}, n),
+                 QString(2 * n, u'.'));
+    }
+
+    // Curves may cross the top and left frame lines but never the right and
+    // bottom ones nor anything outside the plot area. Codes 0, 2, 2, 0, 2
+    // give two polylines; a marker leaves the pen where it was; the held join
+    // runs level first, then upright.
+    void cary()
+    {
+        TGraf g;
+        holyGraf(g, {{0, 50, 0}, {200, 50, 1}, {50, 50, 0}, {50, 1e30f, 1}, {30, 50, 0}, {30, -1e30f, 1}, {10, 20, 2},
+                     {30, 20, 2}, {50, 20, 2}, {70, 20, 0}, {90, 20, 2}, {10, 80, 0}, {30, 95, -1}, {50, 80, 2}});
+        QImage o = vykreslene(g);
+        const QRect r = rozvrh(g, 0);
+        const int y50 = bod(r, 0, 50).y(), x50 = bod(r, 50, 0).x(), x30 = bod(r, 30, 0).x();
+        QCOMPARE(rada(o, {r.left(), y50}, {1, 0}, r.width() + 1), QString(r.width() - 1, u'x') + "#.");
+        QCOMPARE(rada(o, {x50, r.top() - 1}, {0, 1}, 2), QStringLiteral(".x"));
+        QCOMPARE(rada(o, {x30, r.bottom() - 1}, {0, 1}, 3), QStringLiteral("x#."));
+        QCOMPARE(rada(o, bod(r, 40, 20), bod(r, 20, 0) - r.bottomLeft(), 3), QStringLiteral("b.b")); // 40, 60, 80
+        QCOMPARE(o.pixel(bod(r, 20, 80)), modra);
+        g.Smaz();
+        g.setTvarovac(tPridrzeni);
+        holyGraf(g, {{20, 20, 0}, {60, 70, 2}});
+        o = vykreslene(g);
+        const QPoint a = bod(r, 20, 20), b = bod(r, 60, 70);
+        QCOMPARE(rada(o, a, {1, 0}, b.x() - a.x()) + rada(o, {b.x(), a.y()}, {0, -1}, a.y() - b.y()),
+                 QString(b.x() - a.x() + a.y() - b.y(), u'b'));
+        QCOMPARE(o.pixel(bod(r, 40, 45)), aqua);
+    }
+
+    // Whatever the values and points (NaN, infinite, huge, pens of any
+    // width), a paint ends and makes the ranges increasing and finite (and
+    // the graph keeps them), and the plot frame's bottom right corner stays
+    // where the layout puts it.
+    void nesmyslneHodnoty_data()
+    {
+        QTest::addColumn<QList<double>>("osy"); // as nastavOsy takes them
+        QTest::addColumn<Rozsah>("y");          // the y range after the paint
+        QTest::newRow("defaults") << QList<double>{0, 100, 0, 100, 10, 4} << Rozsah{0, 100};
+        QTest::newRow("y range empty") << QList<double>{0, 100, 5, 5, 10, 10} << Rozsah{5, 5 + 1e-10};
+        QTest::newRow("y range reversed") << QList<double>{0, 100, 5, 3, 10, 10} << Rozsah{5, 5 + 1e-10};
+        QTest::newRow("y min NaN") << QList<double>{0, 100, NaN, 1, 10, 10} << Rozsah{0, 1};
+        QTest::newRow("y max infinite") << QList<double>{0, 100, 0, inf, 10, 10} << Rozsah{0, 1e-10};
+        QTest::newRow("y range huge, empty")
+            << QList<double>{0, 100, 1e300, 1e300, 10, 10} << Rozsah{1e300, std::nextafter(1e300, inf)};
+        QTest::newRow("x range NaN") << QList<double>{NaN, NaN, 0, 1, 10, 10} << Rozsah{0, 1};
+        QTest::newRow("widest x range") << QList<double>{-1.7e308, 1.7e308, 0, 1, 10, 10} << Rozsah{0, 1};
+        QTest::newRow("divisions 0, 0.4") << QList<double>{0, 1, 0, 1, 0, 0.4} << Rozsah{0, 1};
+        QTest::newRow("divisions NaN, 1e300") << QList<double>{0, 1, 0, 1, NaN, 1e300} << Rozsah{0, 1};
+    }
+    void nesmyslneHodnoty()
+    {
+        QFETCH(QList<double>, osy);
+        QFETCH(Rozsah, y);
+        TGraf g;
+        g.resize(200, 120);
+        g.nastavOsy(osy[0], osy[1], osy[2], osy[3], osy[4], osy[5]);
+        g.setSirkaCary(-5);
+        for (int styl : {2, -1, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
+            for (double v : {NaN, inf, -inf, 1e38, -1e38, 0.5})
+                for (double w : {NaN, inf, -inf, 1e38, -1e38, 0.5})
+                    g.PridejBod(styl, v, w);
+        const QImage o = vykreslene(g);
+        QVERIFY(g.xMax() > g.xMin() && std::isfinite(g.xMin()) && std::isfinite(g.xMax()));
+        QVERIFY(g.yMin() == y.min && g.yMax() == y.max);
+        QCOMPARE(o.pixel(194, 120 - 5 - 3 - metriky().height()), cerna);
+    }
+};
+
+VORTA_TEST(TestGrafu)
+#include "test_graf.moc"
