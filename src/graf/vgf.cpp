@@ -4,6 +4,7 @@
 #include "graf/zaznam.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -51,6 +52,10 @@ NactenyGraf dekodujVgf(QByteArrayView data)
 
 NactenyGraf nactiVgf(const QString& cesta)
 {
+    // Only a regular file: opening a named pipe would block the program until
+    // some other process writes into it.
+    if (!QFileInfo(cesta).isFile())
+        return {};
     QFile f(cesta);
     if (!f.open(QIODevice::ReadOnly))
         return {};
