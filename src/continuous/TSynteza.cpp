@@ -110,3 +110,11 @@ void TSynteza::stupenChange()
     obdel->update();
     vykresliSpektra(N);
 }
+
+void TSynteza::zacniSpektra()
+{
+    an->Smaz();
+    bn->Smaz();
+    an->PridejStonek(2, 0, vyska0());
+    bn->PridejStonek(2, 0, 0);
+}

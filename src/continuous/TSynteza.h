@@ -27,6 +27,10 @@ protected:
     // window once it is complete.
     void spust();
     virtual void vykresliSpektra(int N) = 0;
+    // Clears both spectra and draws their bars at zero: the mean, which always
+    // takes part, over a zero second bar (no sine part, phase 0 of a
+    // positive mean).
+    void zacniSpektra();
     TGraf* novyGraf(const QString& jmeno, const QString& nadpis, const QString& xNadpis, const QString& yNadpis);
 
     QComboBox* vyber = nullptr;

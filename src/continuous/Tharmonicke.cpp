@@ -23,28 +23,15 @@ Tharmonicke::Tharmonicke(QWidget* parent)
 void Tharmonicke::vykresliSpektra(int N)
 {
     const int s = vyber->currentIndex();
-    an->Smaz();
-    bn->Smaz();
-    // c(0) is the positive mean, so its phase is 0.
-    const double a0 = vyska0();
-    an->PridejBod(0, 0, 0);
-    an->PridejBod(2, 0, a0);
-    an->PridejBod(-2, 0, a0);
-    bn->PridejBod(0, 0, 0);
-    bn->PridejBod(2, 0, 0);
-    bn->PridejBod(-2, 0, 0);
+    zacniSpektra();
     for (int m = -harmonicke::MaxHarmonickych; m <= harmonicke::MaxHarmonickych; ++m) {
         if (m == 0)
             continue;
         const int w = harmonicke::stylHarmonicke(m, N);
         const double M = harmonicke::modul(s, m);
         const double fi = harmonicke::faze(s, m);
-        an->PridejBod(0, m, 0);
-        an->PridejBod(w, m, M);
-        an->PridejBod(-w, m, M);
-        bn->PridejBod(0, m, 0);
-        bn->PridejBod(w, m, fi);
-        bn->PridejBod(-w, m, fi);
+        an->PridejStonek(w, m, M);
+        bn->PridejStonek(w, m, fi);
     }
     an->update();
     bn->update();

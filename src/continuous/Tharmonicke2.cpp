@@ -20,25 +20,12 @@ Tharmonicke2::Tharmonicke2(QWidget* parent)
 
 void Tharmonicke2::vykresliSpektra(int N)
 {
-    an->Smaz();
-    bn->Smaz();
-    // The mean stands at n = 0 and always takes part; b has no mean.
-    const double a0 = vyska0();
-    an->PridejBod(0, 0, 0);
-    an->PridejBod(2, 0, a0);
-    an->PridejBod(-2, 0, a0);
-    bn->PridejBod(0, 0, 0);
-    bn->PridejBod(2, 0, 0);
-    bn->PridejBod(-2, 0, 0);
+    zacniSpektra();
     for (int n = 1; n <= harmonicke::MaxHarmonickych; ++n) {
         const int w = harmonicke::stylHarmonicke(n, N);
         const double a = vyskaA(n), b = vyskaB(n);
-        an->PridejBod(0, n, 0);
-        an->PridejBod(w, n, a);
-        an->PridejBod(-w, n, a);
-        bn->PridejBod(0, n, 0);
-        bn->PridejBod(w, n, b);
-        bn->PridejBod(-w, n, b);
+        an->PridejStonek(w, n, a);
+        bn->PridejStonek(w, n, b);
     }
     an->update();
     bn->update();

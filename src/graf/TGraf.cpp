@@ -85,6 +85,13 @@ void TGraf::Smaz()
         b.Styl = 0;
 }
 
+void TGraf::PridejStonek(std::int32_t styl, double x, double y)
+{
+    PridejBod(0, x, 0);
+    PridejBod(styl, x, y);
+    PridejBod(-styl, x, y);
+}
+
 void TGraf::nastavZaznamy(int pocet, const TBod* sloty, int pocetSlotu)
 {
     Smaz();

@@ -41,6 +41,9 @@ public:
     // Slots 0 ... 3072; an index outside gives a zero record.
     TBod CtiBod(int index) const;
     void Smaz();
+    // A stem: a vertical line in style `styl` from the x axis to (x, y) with a
+    // circle at its end, the mark of one line of a spectrum or one sample.
+    void PridejStonek(std::int32_t styl, double x, double y);
     int PocetBodu() const { return m_pocet; }
     // Replaces the whole store as a graph file or a drag payload holds it:
     // count, then slots 0 ... count (the slot after the last point included).
