@@ -1,14 +1,12 @@
 // One step of the number of harmonics in each synthesis window: the partial
 // sum and both spectra recomputed and the three graphs painted.
 #include "Bench.h"
+#include "Platno.h"
 
 #include "continuous/Tharmonicke.h"
 #include "continuous/Tharmonicke2.h"
-#include "graf/TGraf.h"
 
 #include <QComboBox>
-#include <QImage>
-#include <QPainter>
 #include <QScrollBar>
 
 namespace {
@@ -18,21 +16,13 @@ void krokStupne(QWidget& okno, const char* jmeno)
     // The saw has no vanishing coefficient, so every term is a real one.
     okno.findChild<QComboBox*>("vyber")->setCurrentIndex(4);
     auto* stupen = okno.findChild<QScrollBar*>("stupen");
-    std::vector<TGraf*> grafy;
-    for (const char* g : {"obdel", "an", "bn"})
-        grafy.push_back(okno.findChild<TGraf*>(g));
-    std::vector<QImage> obrazy;
-    for (TGraf* g : grafy)
-        obrazy.emplace_back(g->size(), QImage::Format_RGB32);
+    bench::Platno platno(okno, {"obdel", "an", "bn"});
     int N = 40;
     const double ms = bench::medianMs(101, [&] {
         // Alternating 39 and 40 keeps every step near the full 40 terms.
         N = N == 40 ? 39 : 40;
         stupen->setValue(N);
-        for (std::size_t i = 0; i < grafy.size(); ++i) {
-            QPainter p(&obrazy[i]);
-            grafy[i]->vykresli(p);
-        }
+        platno.vykresli();
     });
     bench::vypis(jmeno, ms, 3);
 }

@@ -1,30 +1,20 @@
 #include "Bench.h"
+#include "Platno.h"
 
 #include "continuous/Tsoucet.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"
 
 #include <QComboBox>
-#include <QImage>
 #include <QLineEdit>
-#include <QPainter>
-
-namespace {
-void vykresli(TGraf* g, QImage& obraz)
-{
-    QPainter p(&obraz);
-    g->vykresli(p);
-}
-} // namespace
 
 // A change of the generator's shape or amplitude, with gen1 repainted.
 VORTA_BENCH(410, soucet_generator)
 {
     Tsoucet okno;
-    auto* gen1 = okno.findChild<TGraf*>("gen1");
     auto* signal = okno.findChild<QComboBox*>("signal");
     auto* A1 = okno.findChild<QLineEdit*>("A1");
-    QImage g(gen1->size(), QImage::Format_ARGB32_Premultiplied);
+    bench::Platno platno(okno, {"gen1"});
     int n = 0;
     const double m = bench::medianMs(200, [&] {
         if (n % 2)
@@ -32,7 +22,7 @@ VORTA_BENCH(410, soucet_generator)
         else
             A1->setText(vorta::fixniFormat(1 + (n % 10) / 10.0L, 1));
         ++n;
-        vykresli(gen1, g);
+        platno.vykresli();
     });
     bench::vypis("soucet_generator_ms", m, 3);
 }
@@ -44,19 +34,16 @@ VORTA_BENCH(411, soucet_operace)
     okno.ukazMenu = [](QPoint) {};
     auto* gen1 = okno.findChild<TGraf*>("gen1");
     auto* s1 = okno.findChild<TGraf*>("s1");
-    auto* v1 = okno.findChild<TGraf*>("v1");
     gen1->Smaz();
     for (int i = -400; i <= 400; ++i)
         gen1->PridejBod(2, i / 200.0, (i % 50) / 50.0);
     okno.upusteno(gen1, s1, QPoint());
-    QImage a(s1->size(), QImage::Format_ARGB32_Premultiplied);
-    QImage v(v1->size(), QImage::Format_ARGB32_Premultiplied);
+    bench::Platno platno(okno, {"s1", "v1"});
     const int kody[] = {soucet::Prepsat, soucet::Pricist, soucet::Odecist, soucet::Nasobit};
     int n = 0;
     const double m = bench::medianMs(200, [&] {
         okno.operace(kody[n++ % 4]);
-        vykresli(s1, a);
-        vykresli(v1, v);
+        platno.vykresli();
     });
     bench::vypis("soucet_operace_ms", m, 3);
 }
