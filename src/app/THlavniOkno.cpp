@@ -335,6 +335,10 @@ bool THlavniOkno::eventFilter(QObject* o, QEvent* e)
         boxMouseWheel(static_cast<QWheelEvent*>(e)->angleDelta().y());
         return true;
     }
+    // The scroll bars are watched for the wheel only: taking their mouse
+    // moves would stop the handle from being dragged.
+    if (o == box->verticalScrollBar() || o == box->horizontalScrollBar())
+        return false;
     if (o == box->viewport() && typ == QEvent::Resize) {
         FormResize();
         return false;

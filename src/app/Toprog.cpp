@@ -103,11 +103,11 @@ bool Toprog::eventFilter(QObject* o, QEvent* e)
 }
 
 // A click on the window or on any of its texts closes it; the labels pass
-// their mouse presses on to the window.
+// their mouse presses on to the window. Only the left button clicks.
 void Toprog::mousePressEvent(QMouseEvent* e) { e->accept(); }
 
 void Toprog::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (rect().contains(e->position().toPoint()))
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         reject();
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -247,6 +248,19 @@ private slots:
         QCOMPARE(otoc(pozadi, 100, -2), 101); // two thirds round up
         QCOMPARE(otoc(pozadi, 10, 120), 0);
         QCOMPARE(otoc(m_okno->popisOdkazu(2), 0, -120), 40);
+        // Its handle still drags the index along.
+        sb->setValue(0);
+        QStyleOptionSlider o;
+        o.initFrom(sb);
+        o.orientation = Qt::Vertical;
+        o.maximum = sb->maximum();
+        o.pageStep = sb->pageStep();
+        const QPoint uchyt =
+            sb->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, sb).center();
+        QTest::mousePress(sb, Qt::LeftButton, {}, uchyt);
+        QTest::mouseMove(sb, uchyt + QPoint(0, 30));
+        QTest::mouseRelease(sb, Qt::LeftButton, {}, uchyt + QPoint(0, 30));
+        QVERIFY(sb->value() > 0);
     }
 
     void rejstrik_data()
@@ -328,7 +342,7 @@ private slots:
         akce(m_okno, "Oprgramu1")->trigger(); // returns once the window is closed
         QCOMPARE(modalni, static_cast<QWidget*>(o));
         QVERIFY(!o->isVisible());
-        // A click on a text or on the window closes it, a right click on the logo does not.
+        // A click on a text or on the window closes it, a right click does not.
         const auto klik = [o](QWidget* w, Qt::MouseButton tlacitko, QPoint kde) {
             o->open();
             QTest::mouseClick(w, tlacitko, {}, kde);
@@ -337,6 +351,7 @@ private slots:
         QVERIFY(!klik(o->findChild<QLabel*>("Label3"), Qt::LeftButton, QPoint(3, 3)));
         QVERIFY(!klik(o, Qt::LeftButton, QPoint(300, 240)));
         QVERIFY(klik(o->findChild<QLabel*>("logo"), Qt::RightButton, QPoint(3, 3)));
+        QVERIFY(klik(o, Qt::RightButton, QPoint(300, 240)));
         o->reject();
         // The start-up timer centres the windows, hidden ones with the main window's frame.
         o->move(0, 0);
