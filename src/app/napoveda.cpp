@@ -69,8 +69,7 @@ void otevri(const QString& tema)
     }
     o->ukaz(zdroj(tema));
     o->show();
-    if (o->isMinimized())
-        o->showNormal();
+    o->setWindowState(o->windowState() & ~Qt::WindowMinimized);
     o->raise();
     o->activateWindow();
 }

@@ -26,8 +26,9 @@ void zobraz(const QString& trida)
 {
     if (QWidget* w = najdi(trida)) {
         w->show();
-        if (w->isMinimized())
-            w->showNormal();
+        // Back from the task bar in the state it had: a maximised window stays
+        // maximised.
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->raise();
         w->activateWindow();
     }

@@ -200,6 +200,9 @@ private slots:
         posuv->hide();
         akce(m_okno, "PosuvaNasobeni")->trigger();
         QVERIFY(posuv->isVisible());
+        posuv->setWindowState(Qt::WindowMaximized | Qt::WindowMinimized); // a maximised window minimised
+        akce(m_okno, "PosuvaNasobeni")->trigger();
+        QCOMPARE(posuv->windowState(), Qt::WindowMaximized);
         delete posuv;
         m_okno->obnovDostupnost();
         QVERIFY(!m_okno->nazev(2)->isEnabled());
