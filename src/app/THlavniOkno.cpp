@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
@@ -309,7 +310,9 @@ void THlavniOkno::rozloz()
         }
     }
     nic->setGeometry(rozlozeni::okraj, v.nic, v.sirkaNadpisu, 1);
-    obsah->resize(w, v.nic + 1);
+    // A title with its icons wider than a narrowed box is reached by the
+    // horizontal scroll bar rather than cut off.
+    obsah->resize(std::max(w, obsah->childrenRect().right() + 1), v.nic + 1);
 }
 
 void THlavniOkno::nastavStav(const QString& text) { panel->setText(text); }
