@@ -1,5 +1,7 @@
 #include "app/THlavniOkno.h"
 
+#include "app/DobaNapovedy.h"
+
 #include "app/ikony.h"
 #include "app/napoveda.h"
 #include "app/odkazy.h"
@@ -9,6 +11,7 @@
 #include "graf/pisma.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
@@ -177,6 +180,8 @@ void THlavniOkno::FormCreate()
 {
     const auto& tabulka = odkazy::tabulka();
     okna::vycentruj(this);
+    // The hint hide pause of the whole program.
+    qApp->installEventFilter(new DobaNapovedy(5000, this));
 
     for (int i = 0; i < odkazy::pocet(); ++i) {
         const TOdkaz& o = tabulka[i];
@@ -239,7 +244,6 @@ QLabel* THlavniOkno::vytvorIkonu(QLabel* vzor, const QString& napoveda, int tag)
     ik->resize(rozlozeni::ikona, rozlozeni::ikona);
     ik->setCursor(Qt::PointingHandCursor);
     ik->setToolTip(napoveda);
-    ik->setToolTipDuration(5000);
     ik->setProperty(tagVlastnost, tag);
     ik->setMouseTracking(true);
     ik->installEventFilter(this);

@@ -66,7 +66,6 @@ Toprog::Toprog(QWidget* parent)
     logo->setGeometry(width() - 97 - 8, 8, 97, 98);
     logo->setCursor(Qt::PointingHandCursor);
     logo->setToolTip(adresa());
-    logo->setToolTipDuration(5000);
     logo->installEventFilter(this);
 
     // The main window's title shows the version of this window.

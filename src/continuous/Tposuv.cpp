@@ -50,7 +50,6 @@ QComboBox* vytvorVyber(QWidget* rodic, const char* jmeno, int left)
     c->addItems({QStringLiteral("Speciání"), QStringLiteral("Sin"), QStringLiteral("Cos"),
                  QStringLiteral("Obdelik"), QStringLiteral("Náhodný 1"), QStringLiteral("Náhodný 2")});
     c->setToolTip(QStringLiteral("Výběr signálu"));
-    c->setToolTipDuration(5000); // hints leave after 5 s, as everywhere in the program
     c->setFont(vorta::pismo(QStringLiteral("MS Sans Serif"), 14, true));
     c->setGeometry(left, radekY + 9, 90, 28);
     return c;
@@ -61,7 +60,6 @@ QLineEdit* vytvorEdit(QWidget* rodic, const char* jmeno, const QString& napoveda
     auto* e = new QLineEdit(text, rodic);
     e->setObjectName(QString::fromLatin1(jmeno));
     e->setToolTip(napoveda);
-    e->setToolTipDuration(5000);
     e->setFont(vorta::pismo(QStringLiteral("MS Sans Serif"), 14, true));
     e->setGeometry(left, radekY + 9, 38, 28);
     return e;

@@ -76,7 +76,6 @@ Tsoucet::Tsoucet(QWidget* parent) : QWidget(parent)
         auto* e = new QLineEdit(vorta::fixniFormat(hodnota, 1, sep), GroupBox1);
         e->setObjectName(QString::fromLatin1(jmeno));
         e->setToolTip(napoveda);
-        e->setToolTipDuration(5000); // hints leave after 5 s, as everywhere in the program
         e->setFont(ovladani);
         e->setGeometry(x, radekY + 9, 32, 26);
         x += e->width() + 2;
@@ -87,7 +86,6 @@ Tsoucet::Tsoucet(QWidget* parent) : QWidget(parent)
     signal = new QComboBox(GroupBox1);
     signal->setObjectName(QStringLiteral("signal"));
     signal->setToolTip(QStringLiteral("Výběr signálu"));
-    signal->setToolTipDuration(5000);
     signal->addItems({QStringLiteral("Sin (2pi)"), QStringLiteral("Cos (2pi)"), QStringLiteral("Skok"),
                       QStringLiteral("Rampa"), QStringLiteral("Obdelnik"), QStringLiteral("Pila"),
                       QStringLiteral("Trojúhelník")});
@@ -106,7 +104,6 @@ Tsoucet::Tsoucet(QWidget* parent) : QWidget(parent)
     gen1->setGeometry(8, 66, 383, 177);
     nastavSignalovyGraf(gen1, QStringLiteral("Vygenerovaný signál"), true, false);
     gen1->setToolTip(QStringLiteral("Do jiného grafu lze signál přesunou pouhým přetažením"));
-    gen1->setToolTipDuration(5000);
 
     // --- signals A, B and the result -------------------------------------
     GroupBox2 = new QGroupBox(QStringLiteral("Operace se signály"), this);
@@ -132,7 +129,6 @@ Tsoucet::Tsoucet(QWidget* parent) : QWidget(parent)
     zn1 = tlacitko("zn1", QStringLiteral("+"), 195);
     zn1->setCursor(Qt::PointingHandCursor);
     zn1->setToolTip(QStringLiteral("Změna typu matematické operace"));
-    zn1->setToolTipDuration(5000);
     s2 = graf("s2", 224);
     nastavSignalovyGraf(s2, QStringLiteral("Signál B"), false, true);
     SpeedButton2 = tlacitko("SpeedButton2", QStringLiteral("="), 399);

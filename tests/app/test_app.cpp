@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -203,6 +204,10 @@ private slots:
         posuv->setWindowState(Qt::WindowMaximized | Qt::WindowMinimized); // a maximised window minimised
         akce(m_okno, "PosuvaNasobeni")->trigger();
         QCOMPARE(posuv->windowState(), Qt::WindowMaximized);
+        // Every hint of the program leaves after 5 s, however long its text.
+        QHelpEvent dotaz(QEvent::ToolTip, {}, {});
+        QCoreApplication::sendEvent(posuv->findChild<QWidget*>("A"), &dotaz);
+        QCOMPARE(posuv->findChild<QWidget*>("A")->toolTipDuration(), 5000);
         delete posuv;
         m_okno->obnovDostupnost();
         QVERIFY(!m_okno->nazev(2)->isEnabled());
