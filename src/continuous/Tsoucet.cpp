@@ -24,18 +24,16 @@ soucet::Signal cti(const TGraf* g)
     // Exactly 801 records whatever the count: slots past the last point are
     // read as they stand.
     soucet::Signal s;
-    for (int k = 0; k < soucet::PocetZaznamu; ++k) {
-        const TBod b = g->CtiBod(k);
-        s[k] = soucet::Zaznam{b.x, b.y, b.Styl};
-    }
+    for (int k = 0; k < soucet::PocetZaznamu; ++k)
+        s[k] = g->CtiBod(k);
     return s;
 }
 
 void zapis(TGraf* g, const soucet::Signal& s)
 {
     g->Smaz();
-    for (const soucet::Zaznam& z : s)
-        g->PridejZaznam(TBod{z.x, z.y, z.Styl});
+    for (const TBod& z : s)
+        g->PridejZaznam(z);
     g->update();
 }
 

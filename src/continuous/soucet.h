@@ -4,6 +4,8 @@
 //
 // Every signal here is exactly 801 records, whatever the graph it came from
 // holds: graphs are paired by index, not by x value.
+#include "graf/bod.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -12,12 +14,8 @@
 
 namespace soucet {
 
-// One graph record, field for field the graph's own 12-byte point.
-struct Zaznam {
-    float x = 0;
-    float y = 0;
-    std::int32_t Styl = 0;
-};
+// One graph record: the graph's own point (a plain struct, no widgets).
+using Zaznam = TBod;
 
 constexpr int PocetZaznamu = 801;
 using Signal = std::array<Zaznam, PocetZaznamu>;
