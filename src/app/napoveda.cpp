@@ -68,10 +68,7 @@ void otevri(const QString& tema)
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, o, [] { delete okno().data(); });
     }
     o->ukaz(zdroj(tema));
-    o->show();
-    o->setWindowState(o->windowState() & ~Qt::WindowMinimized);
-    o->raise();
-    o->activateWindow();
+    okna::zobraz(o.data());
 }
 
 TNapoveda* prohlizec() { return okno(); }

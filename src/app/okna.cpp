@@ -22,16 +22,20 @@ void registruj(const QString& trida, QWidget* okno) { tabulka().insert(trida, ok
 
 QWidget* najdi(const QString& trida) { return tabulka().value(trida); }
 
+void zobraz(QWidget* w)
+{
+    w->show();
+    // Back from the task bar in the state it had: a maximised window stays
+    // maximised.
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->raise();
+    w->activateWindow();
+}
+
 void zobraz(const QString& trida)
 {
-    if (QWidget* w = najdi(trida)) {
-        w->show();
-        // Back from the task bar in the state it had: a maximised window stays
-        // maximised.
-        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-        w->raise();
-        w->activateWindow();
-    }
+    if (QWidget* w = najdi(trida))
+        zobraz(w);
 }
 
 void nastavOkno(QWidget* okno, const QString& jmeno, const QString& titulek, QSize klient)

@@ -17,6 +17,7 @@ template <class T> T* najdi(const QString& trida) { return qobject_cast<T*>(najd
 
 // Shows a window modelessly and brings it to the front.
 void zobraz(const QString& trida);
+void zobraz(QWidget* okno);
 
 // The usual frame of a demonstration window: fixed client size, single
 // border, only the system menu and minimise buttons.
