@@ -1,12 +1,13 @@
 #include "app/THlavniOkno.h"
 
-#include "app/DobaNapovedy.h"
+#include "shell/DobaNapovedy.h"
 
 #include "app/ikony.h"
-#include "app/napoveda.h"
+#include "shell/napoveda.h"
 #include "app/odkazy.h"
-#include "app/okna.h"
+#include "shell/okna.h"
 #include "app/rozlozeni.h"
+#include "app/tabulkaOken.h"
 #include "core/cisla.h"
 #include "graf/pisma.h"
 
@@ -323,6 +324,14 @@ void THlavniOkno::nastavStav(const QString& text) { panel->setText(text); }
 
 QString THlavniOkno::textStavu() const { return panel->text(); }
 
+QStringList THlavniOkno::tridyMenu() const
+{
+    QStringList v;
+    for (const auto& polozka : m_polozky)
+        v << polozka.second;
+    return v;
+}
+
 void THlavniOkno::boxMouseWheel(int delta)
 {
     QScrollBar* sb = box->verticalScrollBar();
@@ -411,7 +420,7 @@ void THlavniOkno::TimerTimer()
     Timer->stop();
     // Hidden windows have no frame yet: give them the one the main window has.
     const QSize ramecek = isVisible() ? frameGeometry().size() - size() : QSize();
-    for (const QString& trida : odkazy::oknaKCentrovani())
+    for (const QString& trida : tabulkaOken::kCentrovani())
         if (QWidget* w = okna::najdi(trida))
             okna::vycentruj(w, ramecek);
 }

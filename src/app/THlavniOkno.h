@@ -3,6 +3,7 @@
 // index with help links. It owns no other window; it shows them through the
 // window registry.
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <utility>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     void TimerTimer();
 
     QString textStavu() const;
+    // The window class of every menu item that shows a window.
+    QStringList tridyMenu() const;
     QScrollArea* schranka() const { return box; }
     QLabel* nazev(int i) const { return nazvy.at(i); }
     QLabel* navod(int i) const { return navody.at(i); }

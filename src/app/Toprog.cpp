@@ -1,7 +1,7 @@
 #include "app/Toprog.h"
 
 #include "app/ikony.h"
-#include "app/okna.h"
+#include "shell/okna.h"
 #include "graf/pisma.h"
 
 #include <QDesktopServices>

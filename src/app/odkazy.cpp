@@ -79,13 +79,4 @@ const std::array<TOdkaz, kapacita>& tabulka()
 
 int pocet() { return 23; }
 
-const QStringList& oknaKCentrovani()
-{
-    static const QStringList o = {
-        "THlavniOkno", "Tposuv",  "Tsoucet",   "Tharmonicke", "Tharmonicke2", "Toprog",     "Tfrada",
-        "Tkreslic",    "Ttransformace", "Tobrazek", "Taliasing", "TaliasingVS", "TDFR",     "TDTFT",
-        "TaliasingVZ", "TDFT",    "TKonvoluce", "TFFTv",      "TFFTporovnani"};
-    return o;
-}
-
 } // namespace odkazy

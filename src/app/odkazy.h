@@ -24,7 +24,4 @@ inline constexpr int kapacita = 26;
 const std::array<TOdkaz, kapacita>& tabulka();
 int pocet();
 
-// The windows the start-up timer centres, in the order it centres them.
-const QStringList& oknaKCentrovani();
-
 } // namespace odkazy

@@ -1,15 +1,8 @@
 #include "app/start.h"
 
 #include "app/THlavniOkno.h"
-#include "app/Toprog.h"
-#include "app/okna.h"
-#include "continuous/TKonvoluce.h"
-#include "continuous/Tharmonicke.h"
-#include "continuous/Tharmonicke2.h"
-#include "continuous/Tposuv.h"
-#include "continuous/Tsoucet.h"
-// Each window's header goes here when the window is added below, e.g.
-// #include "continuous/Tposuv.h"
+#include "app/tabulkaOken.h"
+#include "shell/okna.h"
 
 #include <QPointer>
 #include <vector>
@@ -22,41 +15,20 @@ std::vector<QPointer<QWidget>>& vytvorena()
     return v;
 }
 
-template <class T> T* vytvor(const char* trida)
-{
-    T* okno = new T;
-    okna::registruj(QString::fromLatin1(trida), okno);
-    vytvorena().emplace_back(okno);
-    return okno;
-}
-
 } // namespace
 
 THlavniOkno* vytvorOkna()
 {
-    // The order is fixed: the main window first (the about window writes
-    // into it). A window that is not written yet is simply absent: add it
-    // with one line at its place, e.g. `vytvor<Tposuv>("Tposuv");`.
-    auto* hlavni = vytvor<THlavniOkno>("THlavniOkno");
-    vytvor<Tposuv>("Tposuv");
-    vytvor<Tsoucet>("Tsoucet");
-    vytvor<Tharmonicke2>("Tharmonicke2");
-    vytvor<Tharmonicke>("Tharmonicke");
-    vytvor<Toprog>("Toprog");
-    // Tfrada
-    // Ttransformace
-    // Tobrazek
-    // Taliasing
-    // TaliasingVS
-    // TDFR
-    // TDTFT
-    // TDFT
-    // TaliasingVZ
-    // TFFTv
-    // TFFT
-    // TFFTporovnani
-    vytvor<TKonvoluce>("TKonvoluce");
-    // Tkreslic
+    THlavniOkno* hlavni = nullptr;
+    for (const TOkno& o : tabulkaOken::okna()) {
+        if (!o.vytvor)
+            continue;
+        QWidget* w = o.vytvor();
+        okna::registruj(QString::fromLatin1(o.trida), w);
+        vytvorena().emplace_back(w);
+        if (!hlavni)
+            hlavni = qobject_cast<THlavniOkno*>(w);
+    }
     hlavni->obnovDostupnost();
     return hlavni;
 }

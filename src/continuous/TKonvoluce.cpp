@@ -1,7 +1,7 @@
 #include "continuous/TKonvoluce.h"
 
-#include "app/napoveda.h"
-#include "app/okna.h"
+#include "shell/napoveda.h"
+#include "shell/okna.h"
 #include "continuous/obrazky.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"

@@ -1,7 +1,7 @@
 #include "continuous/TSynteza.h"
 
-#include "app/napoveda.h"
-#include "app/okna.h"
+#include "shell/napoveda.h"
+#include "shell/okna.h"
 #include "continuous/harmonicke.h"
 #include "continuous/obrazky.h"
 #include "graf/TGraf.h"

@@ -4,13 +4,14 @@
 #include "VortaTest.h"
 
 #include "app/THlavniOkno.h"
-#include "app/TNapoveda.h"
+#include "shell/TNapoveda.h"
 #include "app/Toprog.h"
-#include "app/napoveda.h"
+#include "shell/napoveda.h"
 #include "app/odkazy.h"
-#include "app/okna.h"
+#include "shell/okna.h"
 #include "app/rozlozeni.h"
 #include "app/start.h"
+#include "app/tabulkaOken.h"
 
 #include <QAction>
 #include <QApplication>
@@ -190,6 +191,32 @@ private slots:
         posli(odkaz, QEvent(QEvent::Leave));
         QCOMPARE(m_okno->textStavu(), QString());
         QCOMPARE(barvaTextu(odkaz), QColor(0, 0, 255));
+    }
+
+    void jmenaOken()
+    {
+        // Every class the menu, the index and the centring timer name is one
+        // line of the table of windows, and every window the table makes is
+        // registered under its class and carries the table's instance name.
+        QStringList jmena = m_okno->tridyMenu();
+        for (int i = 0; i < odkazy::pocet(); ++i)
+            if (odkazy::tabulka()[i].Druh == TDruh::Odkaz)
+                jmena << odkazy::tabulka()[i].Akce;
+        jmena << tabulkaOken::kCentrovani();
+        QCOMPARE(jmena.size(), 16 + 15 + 19);
+        for (const QString& t : jmena)
+            QVERIFY2(tabulkaOken::najdi(t), qPrintable(t));
+        QStringList tridy;
+        for (const TOkno& o : tabulkaOken::okna()) {
+            const QString t = QString::fromLatin1(o.trida);
+            QVERIFY2(!tridy.contains(t), qPrintable(t));
+            tridy << t;
+            QWidget* w = okna::najdi(t);
+            QCOMPARE(w != nullptr, o.vytvor != nullptr);
+            if (w)
+                QCOMPARE(w->objectName(), QString::fromLatin1(o.jmeno));
+        }
+        QCOMPARE(tridy.size(), 20);
     }
 
     void kliknuti()

@@ -1,4 +1,4 @@
-#include "app/DobaNapovedy.h"
+#include "shell/DobaNapovedy.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "app/napoveda.h"
+#include "shell/napoveda.h"
 
-#include "app/TNapoveda.h"
-#include "app/okna.h"
+#include "shell/TNapoveda.h"
+#include "shell/okna.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/okna.h"
+#include "shell/okna.h"
 
 #include "core/cisla.h"
 

@@ -1,6 +1,6 @@
-#include "app/TNapoveda.h"
+#include "shell/TNapoveda.h"
 
-#include "app/napoveda.h"
+#include "shell/napoveda.h"
 #include "graf/pisma.h"
 
 #include <QDesktopServices>

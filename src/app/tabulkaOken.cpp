@@ -1,0 +1,64 @@
+#include "app/tabulkaOken.h"
+
+#include "app/THlavniOkno.h"
+#include "app/Toprog.h"
+#include "continuous/TKonvoluce.h"
+#include "continuous/Tharmonicke.h"
+#include "continuous/Tharmonicke2.h"
+#include "continuous/Tposuv.h"
+#include "continuous/Tsoucet.h"
+
+namespace tabulkaOken {
+
+namespace {
+template <class T> QWidget* nove() { return new T; }
+} // namespace
+
+const std::vector<TOkno>& okna()
+{
+    // The main window comes first: the about window writes into it. A window
+    // still to be written has no factory yet; its menu item and link stay
+    // disabled. The FFT window opens maximised and is not centred.
+    static const std::vector<TOkno> t = {
+        {"THlavniOkno", "HlavniOkno", nove<THlavniOkno>, true},
+        {"Tposuv", "posuv", nove<Tposuv>, true},
+        {"Tsoucet", "soucet", nove<Tsoucet>, true},
+        {"Tharmonicke2", "harmonicke2", nove<Tharmonicke2>, true},
+        {"Tharmonicke", "harmonicke", nove<Tharmonicke>, true},
+        {"Toprog", "oprog", nove<Toprog>, true},
+        {"Tfrada", "frada", nullptr, true},
+        {"Ttransformace", "transformace", nullptr, true},
+        {"Tobrazek", "obrazek", nullptr, true},
+        {"Taliasing", "aliasing", nullptr, true},
+        {"TaliasingVS", "aliasingVS", nullptr, true},
+        {"TDFR", "DFR", nullptr, true},
+        {"TDTFT", "DTFT", nullptr, true},
+        {"TDFT", "DFT", nullptr, true},
+        {"TaliasingVZ", "aliasingVZ", nullptr, true},
+        {"TFFTv", "FFTv", nullptr, true},
+        {"TFFT", "FFT", nullptr, false},
+        {"TFFTporovnani", "FFTporovnani", nullptr, true},
+        {"TKonvoluce", "Konvoluce", nove<TKonvoluce>, true},
+        {"Tkreslic", "kreslic", nullptr, true},
+    };
+    return t;
+}
+
+const TOkno* najdi(const QString& trida)
+{
+    for (const TOkno& o : okna())
+        if (trida == QLatin1String(o.trida))
+            return &o;
+    return nullptr;
+}
+
+QStringList kCentrovani()
+{
+    QStringList v;
+    for (const TOkno& o : okna())
+        if (o.centrovat)
+            v << QString::fromLatin1(o.trida);
+    return v;
+}
+
+} // namespace tabulkaOken
