@@ -3,6 +3,7 @@
 #include "graf/pisma.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -10,6 +11,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     vorta::nastavPisma();
+    // Installed, the desktop entry and the icon theme give every window the
+    // program's icon; run from the build tree it simply has none.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.vorta.Vorta"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("cz.vorta.Vorta")));
     // The file dialogs and the standard buttons speak Czech like the rest of
     // the program, whatever the user's locale.
     QTranslator qtCesky;
