@@ -3,12 +3,17 @@
 // figure, "name median budget" (budget "-" where there is none).
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace bench {
 
 using Figura = std::function<void()>;
 bool registruj(int poradi, Figura f);
+
+// In a child started by the cold-start figure: runs what the child times
+// and returns its exit code; otherwise none.
+std::optional<int> studenyStartPotomek(int& argc, char** argv);
 
 // Median wall time of `opakovani` runs of `krok`, in milliseconds.
 double medianMs(int opakovani, const std::function<void()>& krok);

@@ -1,0 +1,63 @@
+#include "app/program.h"
+
+#include "app/THlavniOkno.h"
+#include "app/start.h"
+#include "graf/pisma.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+class TPrvniVykresleni : public QObject {
+public:
+    TPrvniVykresleni(QWidget* okno, std::function<void()> akce)
+        : QObject(okno)
+        , m_akce(std::move(akce))
+    {
+        okno->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            o->removeEventFilter(this);
+            // The window paints first; the action sees it painted.
+            o->event(e);
+            m_akce();
+            deleteLater();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_akce;
+};
+
+} // namespace
+
+void poPrvnimVykresleni(QWidget* okno, std::function<void()> akce) { new TPrvniVykresleni(okno, std::move(akce)); }
+
+int program(int& argc, char** argv, std::function<void()> poVykresleni)
+{
+    QApplication app(argc, argv);
+    vorta::nastavPisma();
+    // Installed, the desktop entry and the icon theme give every window the
+    // program's icon; run from the build tree it simply has none.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.vorta.Vorta"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("cz.vorta.Vorta")));
+    // The file dialogs and the standard buttons speak Czech like the rest of
+    // the program, whatever the user's locale.
+    QTranslator qtCesky;
+    if (qtCesky.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtCesky);
+    THlavniOkno* hlavni = vytvorOkna();
+    if (poVykresleni)
+        poPrvnimVykresleni(hlavni, std::move(poVykresleni));
+    hlavni->show();
+    const int vysledek = app.exec();
+    zrusOkna();
+    return vysledek;
+}
