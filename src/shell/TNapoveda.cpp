@@ -55,6 +55,12 @@ TNapoveda::TNapoveda(QWidget* parent)
     connect(m_text, &QTextBrowser::backwardAvailable, m_zpet, &QToolButton::setEnabled);
     connect(m_text, &QTextBrowser::forwardAvailable, m_vpred, &QToolButton::setEnabled);
     connect(m_text, &QTextBrowser::anchorClicked, this, &TNapoveda::odkaz);
+    // The caption names the topic, so that the task bar tells help windows
+    // apart and a topic can be recognised from outside.
+    connect(m_text, &QTextBrowser::sourceChanged, this, [this] {
+        const QString t = m_text->documentTitle();
+        setWindowTitle(t.isEmpty() ? QStringLiteral("Nápověda VORTA") : QStringLiteral("Nápověda VORTA – ") + t);
+    });
 }
 
 void TNapoveda::ukaz(const QString& zdroj)
