@@ -1,12 +1,14 @@
 #include "app/tabulkaOken.h"
 
 #include "app/THlavniOkno.h"
+#include "analysis/Tfrada.h"
 #include "app/Toprog.h"
 #include "continuous/TKonvoluce.h"
 #include "continuous/Tharmonicke.h"
 #include "continuous/Tharmonicke2.h"
 #include "continuous/Tposuv.h"
 #include "continuous/Tsoucet.h"
+#include "entry/Tkreslic.h"
 
 namespace tabulkaOken {
 
@@ -26,7 +28,7 @@ const std::vector<TOkno>& okna()
         {"Tharmonicke2", "harmonicke2", nove<Tharmonicke2>, true},
         {"Tharmonicke", "harmonicke", nove<Tharmonicke>, true},
         {"Toprog", "oprog", nove<Toprog>, true},
-        {"Tfrada", "frada", nullptr, true},
+        {"Tfrada", "frada", nove<Tfrada>, true},
         {"Ttransformace", "transformace", nullptr, true},
         {"Tobrazek", "obrazek", nullptr, true},
         {"Taliasing", "aliasing", nullptr, true},
@@ -39,7 +41,7 @@ const std::vector<TOkno>& okna()
         {"TFFT", "FFT", nullptr, false},
         {"TFFTporovnani", "FFTporovnani", nullptr, true},
         {"TKonvoluce", "Konvoluce", nove<TKonvoluce>, true},
-        {"Tkreslic", "kreslic", nullptr, true},
+        {"Tkreslic", "kreslic", nove<Tkreslic>, true},
     };
     return t;
 }

@@ -1,0 +1,146 @@
+#include "VortaTest.h"
+
+#include "analysis/frada.h"
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+using namespace frada;
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+std::vector<double> vzorky(const std::function<double(double)>& f, int M)
+{
+    std::vector<double> y(M + 1);
+    for (int i = 0; i <= M; ++i)
+        y[i] = f(double(i) / M);
+    return y;
+}
+
+double ctverec(double t) { return t < 0.5 ? 1.0 : -1.0; }
+
+} // namespace
+
+class TestFrada : public QObject {
+    Q_OBJECT
+private slots:
+    // Known Fourier series, through the 600-sample rectangle rule:
+    // sin: c1 = -j/2; cos: c1 = 1/2; +-1 square: |c_n| = 2/(n pi) at odd n,
+    // 0 at even n; saw t: c_n = j/(2 pi n), c0 = 1/2.
+    void zname_data()
+    {
+        QTest::addColumn<int>("tvar");
+        QTest::addColumn<int>("m");
+        QTest::addColumn<double>("velikostC");
+        QTest::addColumn<double>("fazeC");
+        QTest::addColumn<double>("tolerance");
+        QTest::addColumn<double>("fazeTolerance");
+        QTest::newRow("sin c1") << 0 << 1 << 0.5 << -90.0 << 1e-12 << 1e-9;
+        QTest::newRow("sin c-1") << 0 << -1 << 0.5 << 90.0 << 1e-12 << 1e-9;
+        QTest::newRow("sin c2") << 0 << 2 << 0.0 << 0.0 << 1e-12 << 0.0;
+        QTest::newRow("sin c0") << 0 << 0 << 0.0 << 0.0 << 1e-12 << 0.0;
+        QTest::newRow("cos c1") << 1 << 1 << 0.5 << 0.0 << 1e-12 << 0.0;
+        QTest::newRow("cos c-1") << 1 << -1 << 0.5 << 0.0 << 1e-12 << 0.0;
+        // Samples at the left ends of the 600 steps put the discontinuity
+        // half a step late: the phase turns by 180 n/600 degrees (within the
+        // degree that thousandths leave at the small high harmonics).
+        for (int n : {1, 3, 5, 11, 39})
+            QTest::addRow("ctverec c%d", n) << 2 << n << 2 / (n * pi) << -90.0 + 180.0 * n / 600 << 2e-3 << 1.0;
+        for (int n : {2, 4, 10, 40})
+            QTest::addRow("ctverec c%d", n) << 2 << n << 0.0 << 0.0 << 1e-12 << 0.0;
+        for (int n : {1, 2, 7})
+            QTest::addRow("pila c%d", n) << 3 << n << 1 / (2 * pi * n) << 90.0 + 180.0 * n / 600 << 1e-3 << 1.0;
+        QTest::newRow("pila c0") << 3 << 0 << 0.5 * (599.0 / 600) << 0.0 << 1e-12 << 0.0;
+    }
+    void zname()
+    {
+        QFETCH(int, tvar);
+        QFETCH(int, m);
+        QFETCH(double, velikostC);
+        QFETCH(double, fazeC);
+        QFETCH(double, tolerance);
+        QFETCH(double, fazeTolerance);
+        const std::function<double(double)> f[] = {[](double t) { return std::sin(2 * pi * t); },
+                                                   [](double t) { return std::cos(2 * pi * t); }, ctverec,
+                                                   [](double t) { return t; }};
+        const Koeficienty k = koeficienty(vzorky(f[tvar], 600), 600);
+        QVERIFY2(std::abs(velikost(k, m) - velikostC) <= tolerance, qPrintable(QString::number(velikost(k, m), 'g', 12)));
+        QVERIFY2(std::abs(faze(k, m) - fazeC) <= fazeTolerance, qPrintable(QString::number(faze(k, m), 'g', 12)));
+        // magnitudes are even in m, phases odd
+        QCOMPARE(velikost(k, -m), velikost(k, m));
+    }
+
+    // Phases from coefficients rounded to thousandths: both zero gives 0,
+    // a negative real coefficient 180 (also from -0), a tiny imaginary part
+    // does not tilt it.
+    void kvantovaniFaze_data()
+    {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<double>("faze");
+        QTest::newRow("nula") << 0.0004 << -0.0004 << 0.0;
+        QTest::newRow("zaporne realne") << -0.5 << 0.0004 << 180.0;
+        QTest::newRow("zaporne realne, -0") << -0.5 << -0.0004 << 180.0;
+        QTest::newRow("svisle") << 0.0004 << -0.3 << 90.0; // X = 0, Y = 300
+        QTest::newRow("kladne") << 0.001 << -0.001 << 45.0;
+        QTest::newRow("b zaporne") << 0.0 << 1.0 << -90.0;
+    }
+    void kvantovaniFaze()
+    {
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(double, faze);
+        Koeficienty k;
+        k.a[MaxHarmonicka + 3] = a;
+        k.b[MaxHarmonicka + 3] = b;
+        QCOMPARE(frada::faze(k, 3), faze);
+    }
+
+    // The reconstruction: 201 points from -0.5 to 1.5; P = 0 is the mean;
+    // the square wave overshoots by the Gibbs 9 % of its jump and the sine
+    // comes back exactly.
+    void rekonstrukce()
+    {
+        const Koeficienty ctv = koeficienty(vzorky(ctverec, 600), 600);
+        const std::vector<QPointF> r0 = frada::rekonstrukce(ctv, 0);
+        QCOMPARE(int(r0.size()), 201);
+        QCOMPARE(r0.front().x(), -0.5);
+        QCOMPARE(r0.back().x(), 1.5);
+        for (const QPointF& b : r0)
+            QVERIFY(std::abs(b.y() - ctv.A(0) / 2) < 1e-15);
+        double vrchol = 0;
+        for (const QPointF& b : frada::rekonstrukce(ctv, 40))
+            vrchol = std::max(vrchol, b.y());
+        QVERIFY2(vrchol > 1.15 && vrchol < 1.2, qPrintable(QString::number(vrchol)));
+
+        const Koeficienty s = koeficienty(vzorky([](double t) { return std::sin(2 * pi * t); }, 600), 600);
+        for (const QPointF& b : frada::rekonstrukce(s, 1))
+            QVERIFY(std::abs(b.y() - std::sin(2 * pi * b.x())) < 1e-12);
+        // the reconstruction is periodic: t and t + 1 agree
+        const auto r = frada::rekonstrukce(ctv, 17);
+        for (int j = 0; j + 100 < 201; ++j)
+            QVERIFY(std::abs(r[j].y() - r[j + 100].y()) < 1e-12);
+    }
+
+    // Any sample count works, and the three periods follow the samples.
+    void triPeriody()
+    {
+        const std::vector<double> y = {1, 2, 3};
+        const auto v = frada::triPeriody(y, 3);
+        QCOMPARE(int(v.size()), 9);
+        QCOMPARE(v[0], QPointF(-1, 1));
+        QCOMPARE(v[4], QPointF(1.0 / 3, 2));
+        QCOMPARE(v[8], QPointF(5.0 / 3, 3));
+        // a constant 1 gives a[0] = 2, |c0| = 1, whatever M
+        const Koeficienty k = koeficienty({1, 1, 1, 1}, 3);
+        QCOMPARE(k.A(0), 2.0);
+        QCOMPARE(velikost(k, 0), 1.0);
+        QVERIFY(std::abs(velikost(k, 1)) < 1e-15);
+    }
+};
+
+VORTA_TEST(TestFrada)
+#include "test_frada.moc"
