@@ -273,7 +273,15 @@ void TAnalyza::tazeniNad(QDropEvent* e)
     e->ignore();
 }
 
-void TAnalyza::dragEnterEvent(QDragEnterEvent* e) { tazeniNad(e); }
+void TAnalyza::dragEnterEvent(QDragEnterEvent* e)
+{
+    tazeniNad(e);
+    // Only the target that took the enter hears the moves that follow, and
+    // a drag may enter over a control that refuses without closing anything
+    // and go on over one that closes. So the form takes the enter and
+    // refuses at every move.
+    e->accept();
+}
 
 void TAnalyza::dragMoveEvent(QDragMoveEvent* e) { tazeniNad(e); }
 

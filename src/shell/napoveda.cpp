@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QWindow>
 #include <QWidget>
 
 namespace napoveda {
@@ -68,6 +69,17 @@ void otevri(const QString& tema)
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, o, [] { delete okno().data(); });
     }
     o->ukaz(zdroj(tema));
+    // An entry tool runs modally, and the help asked for from it must still
+    // be readable: a window that belongs to the modal one is not blocked.
+    if (QWidget* modalni = QApplication::activeModalWidget(); modalni && modalni != o) {
+        o->winId();
+        QWindow* okno = o->windowHandle();
+        if (okno && okno->transientParent() != modalni->windowHandle()) {
+            // Blocking is decided as a window is shown.
+            o->hide();
+            okno->setTransientParent(modalni->windowHandle());
+        }
+    }
     okna::zobraz(o.data());
 }
 

@@ -1,0 +1,258 @@
+#include "VortaTest.h"
+
+#include "analysis/TAnalyza.h"
+#include "core/cisla.h"
+#include "entry/Tkreslic.h"
+#include "entry/kreslic.h"
+#include "graf/TGraf.h"
+#include "shell/TNapoveda.h"
+#include "shell/napoveda.h"
+#include "shell/zadatel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cmath>
+
+using kreslic::Krivka;
+
+namespace {
+
+// Canvas pixel of a column and a row.
+QPoint bod(int sloupec, int radek) { return {sloupec + 20, radek + 20}; }
+
+// A move with no button held: the rubber band follows the mouse.
+void pohyb(QWidget* w, QPoint p)
+{
+    QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// An analysis window that only keeps what arrives.
+class TPrijemce : public TAnalyza {
+public:
+    explicit TPrijemce(int kod)
+        : TAnalyza({kod, QStringLiteral("prijemce"), QStringLiteral("Příjemce"), QStringLiteral("/oanalyza.html"),
+                    QSize(985, 681), false})
+    {
+    }
+    void zmenadat() override { ++zmen; }
+    TGraf* vstup() const { return origin; }
+    int zmen = 0;
+
+protected:
+    void stupenChange() override {}
+};
+
+} // namespace
+
+class TestKreslic : public QObject {
+    Q_OBJECT
+private slots:
+    // The presets, by their buttons; rows rounded half to even.
+    void predlohy_data()
+    {
+        QTest::addColumn<QString>("tlacitko");
+        QTest::addColumn<int>("sloupec");
+        QTest::addColumn<int>("radek");
+        QTest::newRow("Nic") << "Button8" << 123 << 200;
+        QTest::newRow("Sin 0") << "Button4" << 0 << 200;
+        QTest::newRow("Sin 1/4") << "Button4" << 150 << 0;
+        QTest::newRow("Sin 3/4") << "Button4" << 450 << 400;
+        QTest::newRow("Sin 1/12") << "Button4" << 50 << 100; // 200 - 200 sin(pi/6) = 100
+        QTest::newRow("Cos 0") << "Button6" << 0 << 0;
+        QTest::newRow("Cos 1/2") << "Button6" << 300 << 400;
+        QTest::newRow("Obdelnik 299") << "Button2" << 299 << 0;
+        QTest::newRow("Obdelnik 300") << "Button2" << 300 << 200;
+        QTest::newRow("Pila 0") << "Button5" << 0 << 200;
+        QTest::newRow("Pila 3") << "Button5" << 3 << 199; // 199 exactly
+        QTest::newRow("Pila 600") << "Button5" << 600 << 0;
+        QTest::newRow("Pila 9") << "Button5" << 9 << 197; // 197 exactly
+        QTest::newRow("Pila 1") << "Button5" << 1 << 200; // 199.67 -> 200
+        QTest::newRow("Trojuhelnik 150") << "Button7" << 150 << 100;
+        QTest::newRow("Trojuhelnik 300") << "Button7" << 300 << 0;
+        QTest::newRow("Trojuhelnik 600") << "Button7" << 600 << 200;
+        // sin(u)/u at u = -+10.5 pi is 1/(10.5 pi): 200 - 6.06 -> 194
+        QTest::newRow("Sinc 0") << "Button9" << 0 << 194;
+        QTest::newRow("Sinc 600") << "Button9" << 600 << 194;
+        QTest::newRow("Sinc stred") << "Button9" << 300 << 1;
+    }
+    void predlohy()
+    {
+        QFETCH(QString, tlacitko);
+        QFETCH(int, sloupec);
+        QFETCH(int, radek);
+        Tkreslic k;
+        QTest::mouseClick(k.findChild<QPushButton*>(tlacitko), Qt::LeftButton);
+        QCOMPARE(k.krivka()[sloupec], radek);
+    }
+
+    // The pure functions behind the presets agree with the amplitudes they
+    // stand for, to half a row.
+    void amplitudyPredloh()
+    {
+        const Krivka s = kreslic::predloha(kreslic::Predloha::Sin);
+        const std::vector<double> v = kreslic::perioda(s);
+        QCOMPARE(int(v.size()), 600);
+        for (int i = 0; i < 600; ++i)
+            QVERIFY(std::abs(v[i] - std::sin(2 * M_PI * i / 600)) <= 0.0025 + 1e-12);
+    }
+
+    // A left click without movement changes exactly one column.
+    void klik()
+    {
+        Tkreslic k;
+        auto* platno = k.findChild<QWidget*>("platno");
+        const Krivka pred = k.krivka();
+        QTest::mouseClick(platno, Qt::LeftButton, {}, bod(250, 37));
+        for (int c = 0; c < kreslic::Sloupcu; ++c)
+            QCOMPARE(k.krivka()[c], c == 250 ? 37 : pred[c]);
+        QVERIFY(!k.kresleni() && !k.primka());
+    }
+
+    // A fast move from column 10 to 500 leaves no gap: every column lies on
+    // the straight line between the two mouse positions; a move within one
+    // column changes nothing; positions outside are clamped.
+    void rychlyTah()
+    {
+        Tkreslic k;
+        auto* platno = k.findChild<QWidget*>("platno");
+        QTest::mousePress(platno, Qt::LeftButton, {}, bod(10, 100));
+        QTest::mouseMove(platno, bod(500, 345));
+        for (int c = 10; c <= 500; ++c)
+            QCOMPARE(k.krivka()[c], vorta::zaokrouhliNaInt(100 + (c - 10) * 245.0L / 490));
+        QCOMPARE(k.krivka()[9], 200);
+        QCOMPARE(k.krivka()[501], 200);
+        const Krivka pred = k.krivka();
+        QTest::mouseMove(platno, bod(500, 12));
+        QVERIFY(k.krivka() == pred);
+        QTest::mouseMove(platno, QPoint(2000, -50)); // column 600, row 0
+        QCOMPARE(k.krivka()[600], 0);
+        QTest::mouseRelease(platno, Qt::LeftButton, {}, QPoint(2000, -50));
+        // without a button nothing is drawn
+        pohyb(platno, bod(100, 300));
+        QCOMPARE(k.krivka()[100], pred[100]);
+    }
+
+    // Straight-line mode: a right click anchors a segment that follows the
+    // mouse over a copy of the curve; moving back restores what the longer
+    // segment covered; the border columns end the mode.
+    void primka()
+    {
+        Tkreslic k;
+        auto* platno = k.findChild<QWidget*>("platno");
+        QTest::mouseClick(k.findChild<QPushButton*>("Button4"), Qt::LeftButton); // Sin
+        const Krivka sin = k.krivka();
+        QTest::mouseClick(platno, Qt::RightButton, {}, bod(100, 50));
+        QVERIFY(k.primka() && !k.kresleni());
+        pohyb(platno, bod(400, 350));
+        for (int c = 100; c <= 400; ++c)
+            QCOMPARE(k.krivka()[c], vorta::zaokrouhliNaInt(50 + (c - 100) * 300.0L / 300));
+        pohyb(platno, bod(250, 200));
+        for (int c = 100; c <= 250; ++c)
+            QCOMPARE(k.krivka()[c], vorta::zaokrouhliNaInt(50 + (c - 100) * 150.0L / 150));
+        for (int c = 251; c <= 400; ++c)
+            QCOMPARE(k.krivka()[c], sin[c]);
+        QCOMPARE(k.krivka()[99], sin[99]);
+        // back on the anchor column the segment disappears (the copy stays)
+        pohyb(platno, bod(100, 300));
+        for (int c = 101; c <= 600; ++c)
+            QCOMPARE(k.krivka()[c], sin[c]);
+
+        // a second right click fixes the segment and starts the next one
+        pohyb(platno, bod(200, 100));
+        QTest::mouseClick(platno, Qt::RightButton, {}, bod(200, 100));
+        const Krivka pevna = k.krivka();
+        pohyb(platno, bod(300, 300));
+        QCOMPARE(k.krivka()[150], pevna[150]);
+        QVERIFY(k.primka());
+
+        // right click on a border column ends the mode, and starts it again
+        QTest::mouseClick(platno, Qt::RightButton, {}, bod(0, 10));
+        QVERIFY(!k.primka());
+        QTest::mouseClick(platno, Qt::RightButton, {}, QPoint(0, 30)); // clamped to column 0
+        QVERIFY(k.primka());
+        QTest::mouseClick(platno, Qt::RightButton, {}, bod(600, 10));
+        QVERIFY(!k.primka());
+        // a left click ends it too
+        QTest::mouseClick(platno, Qt::RightButton, {}, bod(300, 10));
+        QVERIFY(k.primka());
+        QTest::mouseClick(platno, Qt::LeftButton, {}, bod(300, 10));
+        QVERIFY(!k.primka());
+    }
+
+    // The read-outs follow the mouse with or without a button, in the
+    // user's decimal separator; a negative amplitude takes the blank.
+    void souradnice()
+    {
+        Tkreslic k;
+        auto* platno = k.findChild<QWidget*>("platno");
+        auto* x = k.findChild<QLabel*>("souradx");
+        auto* y = k.findChild<QLabel*>("sourady");
+        QCOMPARE(x->text(), QStringLiteral("X = 0.00"));
+        QCOMPARE(y->text(), QStringLiteral("X = 0.00"));
+        const QChar s = vorta::desetinnyOddelovac();
+        pohyb(platno, bod(150, 300));
+        QCOMPARE(x->text(), QStringLiteral("X = 0") + s + QStringLiteral("25"));
+        QCOMPARE(y->text(), QStringLiteral("Y =-0") + s + QStringLiteral("50"));
+        pohyb(platno, bod(600, 0));
+        QCOMPARE(x->text(), QStringLiteral("X = 1") + s + QStringLiteral("00"));
+        QCOMPARE(y->text(), QStringLiteral("Y = 1") + s + QStringLiteral("00"));
+    }
+
+    // OK hands 600 amplitudes to the window named by the requester code:
+    // the rectangle from a pulse window lies on -0.5 <= x < 0; Storno, Esc
+    // and an unknown code deliver nothing and close the editor.
+    void predani()
+    {
+        TPrijemce dtft(4);
+        Tkreslic k; // delivers the zero period to window 4 as it is created
+        QCOMPARE(dtft.zmen, 1);
+        QCOMPARE(zadatel::kod(), 5);
+        zadatel::nastav(4);
+        QTest::mouseClick(k.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        k.show();
+        QTest::mouseClick(k.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QVERIFY(!k.isVisible());
+        QCOMPARE(dtft.zmen, 2);
+        const TGraf* o = dtft.vstup();
+        QCOMPARE(o->PocetBodu(), 1800);
+        for (int i = 0; i < 1800; ++i) {
+            const TBod b = o->CtiBod(i);
+            QCOMPARE(b.y, (b.x >= -0.5f && b.x < 0) ? 1.0f : 0.0f);
+        }
+
+        QTest::mouseClick(k.findChild<QPushButton*>("Button8"), Qt::LeftButton);
+        k.show();
+        QTest::mouseClick(k.findChild<QPushButton*>("Button3"), Qt::LeftButton); // Storno
+        QVERIFY(!k.isVisible());
+        k.show();
+        QTest::keyClick(k.findChild<QPushButton*>("Button6"), Qt::Key_Escape);
+        QVERIFY(!k.isVisible());
+        QCOMPARE(dtft.zmen, 2);
+        // the drawing is kept for the next time
+        QCOMPARE(k.krivka()[0], 200);
+
+        zadatel::nastav(0);
+        k.show();
+        QTest::mouseClick(k.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QVERIFY(!k.isVisible());
+        QCOMPARE(dtft.zmen, 2);
+        zadatel::nastav(5);
+    }
+
+    void napoveda()
+    {
+        Tkreslic k;
+        auto* help = k.findChild<QAction*>("Help1");
+        QVERIFY(help);
+        help->trigger();
+        QCOMPARE(napoveda::prohlizec()->zobrazeno(), QStringLiteral(":/help/zkresleni.html"));
+        napoveda::prohlizec()->hide();
+    }
+};
+
+VORTA_TEST(TestKreslic)
+#include "test_kreslic.moc"
