@@ -176,6 +176,49 @@ private slots:
             QCOMPARE(stylStonku(an, m), std::abs(m) <= 5 ? 2 : 6);
     }
 
+    // The numbers the help topics quote for the rectangle and the triangle
+    // are the ones this window shows.
+    void cislaNapovedy()
+    {
+        Tfrada frada;
+        Tkreslic kreslic;
+        zadatel::nastav(1);
+        QTest::mouseClick(kreslic.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QTest::mouseClick(kreslic.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        const auto* an = frada.findChild<TGraf*>("an");
+        const auto* bn = frada.findChild<TGraf*>("bn");
+        const auto* obraz = frada.findChild<TGraf*>("obraz");
+        const auto zaokrouhleno = [](double v, int desetin) { return vorta::fixniFormat(v, desetin, u','); };
+        QCOMPARE(zaokrouhleno(stonek(an, 1), 4), QStringLiteral("0,3183"));
+        QCOMPARE(zaokrouhleno(stonek(an, 3), 4), QStringLiteral("0,1061"));
+        QCOMPARE(zaokrouhleno(stonek(an, 39), 4), QStringLiteral("0,0082"));
+        QCOMPARE(zaokrouhleno(stonek(bn, 1), 1), QStringLiteral("-89,7"));
+        QCOMPARE(zaokrouhleno(stonek(bn, 5), 1), QStringLiteral("-88,6"));
+        QCOMPARE(zaokrouhleno(stonek(bn, 39), 1), QStringLiteral("-79,4"));
+        QCOMPARE(zaokrouhleno(stonek(bn, -1), 1), QStringLiteral("89,7"));
+        QCOMPARE(zaokrouhleno(frada.koeficienty().A(1), 4), QStringLiteral("0,0033"));
+        const auto extremy = [&] {
+            double mx = -1e9, mn = 1e9;
+            for (int k = 0; k < obraz->PocetBodu(); ++k) {
+                mx = std::max(mx, double(obraz->CtiBod(k).y));
+                mn = std::min(mn, double(obraz->CtiBod(k).y));
+            }
+            return std::pair(mx, mn);
+        };
+        QCOMPARE(zaokrouhleno(extremy().first, 2), QStringLiteral("1,08"));
+        QCOMPARE(zaokrouhleno(extremy().second, 2), QStringLiteral("-0,08"));
+        frada.findChild<QScrollBar*>("stupen")->setValue(1);
+        QCOMPARE(zaokrouhleno(extremy().first, 2), QStringLiteral("1,14"));
+        QCOMPARE(zaokrouhleno(obraz->CtiBod(75).y, 2), QStringLiteral("1,14")); // t = 0.25
+
+        // the triangle stays within 0 ... 1 with every harmonic
+        QTest::mouseClick(kreslic.findChild<QPushButton*>("Button7"), Qt::LeftButton);
+        QTest::mouseClick(kreslic.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        frada.findChild<QScrollBar*>("stupen")->setValue(40);
+        QVERIFY(extremy().first < 1 && extremy().second > 0);
+        QCOMPARE(zaokrouhleno(stonek(an, 1), 4), QStringLiteral("0,2026")); // 2/pi^2
+    }
+
     // A graph of the two-signal window (801 points over -2 ... 2) dropped on
     // origin: the periodic window takes 0 ... 1 as 200 samples and redraws
     // three periods; a pulse window cuts everything beyond |x| = 0.5 to zero
