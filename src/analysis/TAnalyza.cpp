@@ -285,6 +285,9 @@ void TAnalyza::dragEnterEvent(QDragEnterEvent* e)
 
 void TAnalyza::dragMoveEvent(QDragMoveEvent* e) { tazeniNad(e); }
 
+// Nothing but origin takes a graph.
+void TAnalyza::dropEvent(QDropEvent* e) { e->ignore(); }
+
 // ---- data sources --------------------------------------------------------
 
 void TAnalyza::spustModalne(QWidget* okno, bool modalni)

@@ -108,6 +108,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
     TGraf* origin = nullptr;
