@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
 
 using kreslic::Krivka;
@@ -29,6 +30,20 @@ void pohyb(QWidget* w, QPoint p)
     QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
+
+// Remembers whether a window was last told it is blocked by a modal one.
+class Blokace : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowBlocked)
+            blokovano = true;
+        else if (e->type() == QEvent::WindowUnblocked)
+            blokovano = false;
+        return false;
+    }
+    bool blokovano = false;
+};
 
 // An analysis window that only keeps what arrives.
 class TPrijemce : public TAnalyza {
@@ -241,6 +256,31 @@ private slots:
         QVERIFY(!k.isVisible());
         QCOMPARE(dtft.zmen, 2);
         zadatel::nastav(5);
+    }
+
+    // F1 in the modal editor shows the help in a window the editor's
+    // modality does not block, also when the viewer was open before.
+    void napovedaPriModalite()
+    {
+        napoveda::otevri(napoveda::tema(QStringLiteral("/index.html")));
+        TNapoveda* prohlizec = napoveda::prohlizec();
+        Blokace blokace;
+        prohlizec->installEventFilter(&blokace);
+        Tkreslic k;
+        bool blokovanoPredF1 = false, blokovanoPoF1 = true;
+        QTimer::singleShot(0, &k, [&] {
+            blokovanoPredF1 = blokace.blokovano;
+            k.findChild<QAction*>("Help1")->trigger();
+            blokovanoPoF1 = blokace.blokovano;
+            k.reject();
+        });
+        k.exec();
+        QVERIFY(blokovanoPredF1);
+        QVERIFY(!blokovanoPoF1);
+        QVERIFY(prohlizec->isVisible());
+        QCOMPARE(prohlizec->zobrazeno(), QStringLiteral(":/help/zkresleni.html"));
+        prohlizec->removeEventFilter(&blokace);
+        prohlizec->hide();
     }
 
     void napoveda()
