@@ -21,6 +21,7 @@ MENU = [
     ((1, 0, 2), "Konvoluce"),
     ((1, 1, 0), "Fourierova řada (Po složkách)"),
     ((1, 1, 1), "Fourierova řada (Komplexně)"),
+    ((1, 2, 0), "Fourierova řada analýza"),
 ]
 # The links of the topic index, top to bottom, with the windows they show.
 INDEX = [
@@ -29,6 +30,7 @@ INDEX = [
     "Konvoluce",
     "Fourierova řada (Po složkách)",
     "Fourierova řada (Komplexně)",
+    "Fourierova řada analýza",
 ]
 NAPOVEDA = "Nápověda VORTA"
 NENAPSANO = "Téma není napsáno"
