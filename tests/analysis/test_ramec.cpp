@@ -416,6 +416,33 @@ private slots:
         soucet.hide();
     }
 
+    // "Zadat z obrázku" runs the picture analyser modally when there is one:
+    // the requester code is the window's, and the click returns when the
+    // analyser hides. Without one the button is disabled.
+    void zadatZObrazku()
+    {
+        TZkusebni dfr(3, QStringLiteral("DFR"));
+        dfr.show();
+        auto* tlacitko = dfr.findChild<QPushButton*>("Button4");
+        QVERIFY(!tlacitko->isEnabled());
+        QWidget obrazek;
+        okna::registruj(QStringLiteral("Tobrazek"), &obrazek);
+        dfr.hide();
+        dfr.show();
+        QVERIFY(tlacitko->isEnabled());
+        zadatel::nastav(5);
+        bool modalni = false;
+        QTimer::singleShot(0, &obrazek, [&] {
+            modalni = obrazek.isVisible() && QApplication::activeModalWidget() == &obrazek;
+            obrazek.hide();
+        });
+        QTest::mouseClick(tlacitko, Qt::LeftButton);
+        QVERIFY(modalni);
+        QCOMPARE(zadatel::kod(), 3);
+        QCOMPARE(obrazek.windowModality(), Qt::NonModal); // shown from the menu it is an ordinary window
+        okna::registruj(QStringLiteral("Tobrazek"), nullptr);
+    }
+
     // F1 opens the window's topic.
     void napoveda()
     {
