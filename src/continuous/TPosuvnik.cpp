@@ -1,6 +1,7 @@
 #include "continuous/TPosuvnik.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 TPosuvnik::TPosuvnik(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {
@@ -23,4 +24,18 @@ void TPosuvnik::keyPressEvent(QKeyEvent* e)
         return;
     }
     e->accept();
+}
+
+void TPosuvnik::paintEvent(QPaintEvent* e)
+{
+    QScrollBar::paintEvent(e);
+    if (!hasFocus())
+        return;
+    // The style marks no focus on a scroll bar; without a mark a user who
+    // tabbed here could not tell where the arrows go. The highlight frame
+    // is the one a focused edit box shows.
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The horizontal scroll bar of the windows that set one number by sliding:
-// it takes the keyboard focus (Tab reaches it) and its arrow keys move the
-// handle the way they point.
+// it takes the keyboard focus (Tab reaches it), shows that it has it, and
+// its arrow keys move the handle the way they point.
 #include <QScrollBar>
 
 class TPosuvnik : public QScrollBar {
@@ -11,4 +11,5 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
