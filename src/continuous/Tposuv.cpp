@@ -67,7 +67,8 @@ QLineEdit* vytvorEdit(QWidget* rodic, const char* jmeno, const QString& napoveda
     // make room for the longest number the limits let through, "-10,1".
     const QFontMetrics fm(e->font());
     const int okraje = e->sizeHint().width() - 17 * fm.horizontalAdvance(u'x');
-    e->resize(okraje + fm.horizontalAdvance(QStringLiteral("-10,1")) + 2, 28);
+    const QString nejdelsi = QStringLiteral("-10") + vorta::desetinnyOddelovac() + u'1';
+    e->resize(okraje + fm.horizontalAdvance(nejdelsi) + 2, 28);
     return e;
 }
 

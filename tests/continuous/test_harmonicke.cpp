@@ -6,7 +6,6 @@
 #include "continuous/obrazky.h"
 #include "graf/TGraf.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QSet>
 #include <QLabel>
@@ -303,31 +302,6 @@ private slots:
                 prazdny.pixel(10, 10) == qRgb(255, 255, 255));
     }
 
-    // Tab reaches the scroll bar of the number of harmonics, the arrows move it.
-    void stupenZKlavesnice_data()
-    {
-        QTest::addColumn<bool>("komplexne");
-        QTest::newRow("po slozkach") << false;
-        QTest::newRow("komplexne") << true;
-    }
-    void stupenZKlavesnice()
-    {
-        QFETCH(bool, komplexne);
-        std::unique_ptr<QWidget> okno(komplexne ? static_cast<QWidget*>(new Tharmonicke) : new Tharmonicke2);
-        okno->show();
-        QVERIFY(QTest::qWaitForWindowActive(okno.get()));
-        auto* vyber = okno->findChild<QComboBox*>("vyber");
-        auto* stupen = okno->findChild<QScrollBar*>("stupen");
-        vyber->setFocus();
-        QTest::keyClick(vyber, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), stupen);
-        const int pred = stupen->value();
-        QTest::keyClick(stupen, Qt::Key_Right);
-        QTest::keyClick(stupen, Qt::Key_Right);
-        QCOMPARE(stupen->value(), pred + 2);
-        QCOMPARE(okno->findChild<QLabel*>("harmonickych")->text(), QStringLiteral("n=%1").arg(pred + 2));
-    }
-
     // Highlighted bars (style 2) are the harmonics in the sum, the rest grey
     // (style 6); the mean's bar is always highlighted.
     void zvyrazneni_data()
@@ -347,6 +321,7 @@ private slots:
         auto* vyber = okno->findChild<QComboBox*>("vyber");
         QVERIFY(stupen && vyber);
         QCOMPARE(stupen->maximum(), 40);
+        QCOMPARE(stupen->focusPolicy(), Qt::StrongFocus); // the keys as in the convolution window
         vyber->setCurrentIndex(4);
         stupen->setValue(N);
         QCOMPARE(okno->findChild<QLabel*>("harmonickych")->text(), QStringLiteral("n=%1").arg(N));
