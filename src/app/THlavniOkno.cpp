@@ -332,15 +332,27 @@ QStringList THlavniOkno::tridyMenu() const
     return v;
 }
 
-void THlavniOkno::boxMouseWheel(int delta)
+void THlavniOkno::boxMouseWheel(QPoint delta)
 {
-    QScrollBar* sb = box->verticalScrollBar();
-    sb->setValue(sb->value() + vorta::zaokrouhliNaInt(-static_cast<long double>(delta) / 3));
+    // A pixel per three units of the wheel's angle, a notch of 120 being 40
+    // pixels. A fine wheel or a touchpad sends parts of a notch: what does
+    // not make a whole pixel yet is kept for the next event, so that the
+    // same turn scrolls the same distance however it is split.
+    const auto posun = [](QScrollBar* sb, int& zbytek, int d) {
+        if (d == 0)
+            return;
+        zbytek -= d;
+        const int pixelu = vorta::zaokrouhliNaInt(static_cast<long double>(zbytek) / 3);
+        zbytek -= 3 * pixelu;
+        sb->setValue(sb->value() + pixelu);
+    };
+    posun(box->verticalScrollBar(), m_zbytekSvisle, delta.y());
+    posun(box->horizontalScrollBar(), m_zbytekVodorovne, delta.x());
 }
 
 void THlavniOkno::wheelEvent(QWheelEvent* e)
 {
-    boxMouseWheel(e->angleDelta().y());
+    boxMouseWheel(e->angleDelta());
     e->accept();
 }
 
@@ -348,7 +360,7 @@ bool THlavniOkno::eventFilter(QObject* o, QEvent* e)
 {
     const auto typ = e->type();
     if (typ == QEvent::Wheel) {
-        boxMouseWheel(static_cast<QWheelEvent*>(e)->angleDelta().y());
+        boxMouseWheel(static_cast<QWheelEvent*>(e)->angleDelta());
         return true;
     }
     // The scroll bars are watched for the wheel only: taking their mouse

@@ -3,6 +3,7 @@
 // index with help links. It owns no other window; it shows them through the
 // window registry.
 #include <QMainWindow>
+#include <QPoint>
 #include <QStringList>
 #include <array>
 #include <utility>
@@ -48,7 +49,7 @@ private:
     void FormCreate();
     void FormResize();
     void rozloz();
-    void boxMouseWheel(int delta);
+    void boxMouseWheel(QPoint delta);
     void nastavStav(const QString& text);
     void nastavBarvu(QLabel* nazev, const QColor& barva);
     QLabel* vytvorIkonu(QLabel* vzor, const QString& napoveda, int tag);
@@ -72,6 +73,8 @@ private:
 
     // Menu items that show a window, with the class of that window.
     std::vector<std::pair<QAction*, QString>> m_polozky;
+    // Wheel units not yet scrolled, vertical and horizontal.
+    int m_zbytekSvisle = 0, m_zbytekVodorovne = 0;
     bool m_rozkladam = false;
     bool m_znovu = false;
 };

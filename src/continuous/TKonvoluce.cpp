@@ -2,6 +2,7 @@
 
 #include "shell/napoveda.h"
 #include "shell/okna.h"
+#include "continuous/TPosuvnik.h"
 #include "continuous/obrazky.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"
@@ -72,7 +73,7 @@ TKonvoluce::TKonvoluce(QWidget* parent) : QWidget(parent)
 
     auto* vypocet = skupina(this, QStringLiteral("GroupBox2"), QStringLiteral("Výpočet konvoluce pro konkrétního čas t "),
                             QRect(8, 104, 436, 78));
-    pos = new QScrollBar(Qt::Horizontal, vypocet);
+    pos = new TPosuvnik(vypocet);
     pos->setObjectName(QStringLiteral("pos"));
     pos->setRange(0, konvoluce::PosMax);
     pos->setPageStep(1);

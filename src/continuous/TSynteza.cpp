@@ -3,6 +3,7 @@
 #include "shell/napoveda.h"
 #include "shell/okna.h"
 #include "continuous/harmonicke.h"
+#include "continuous/TPosuvnik.h"
 #include "continuous/obrazky.h"
 #include "graf/TGraf.h"
 
@@ -30,7 +31,7 @@ TSynteza::TSynteza(const QString& jmeno, const QString& titulek, QSize klient, b
     harmonickych->setToolTip(QStringLiteral("Počet harmonických použitých při rekonstrukci"));
     harmonickych->setGeometry(208, 11, 44, 16);
 
-    stupen = new QScrollBar(Qt::Horizontal, this);
+    stupen = new TPosuvnik(this);
     stupen->setObjectName(QStringLiteral("stupen"));
     stupen->setRange(0, harmonicke::MaxHarmonickych);
     stupen->setPageStep(1);

@@ -32,38 +32,63 @@ TGraf* vytvorGraf(QWidget* rodic, const char* jmeno, const QString& nadpis)
     return g;
 }
 
-QLabel* vytvorText(QWidget* rodic, const char* jmeno, const QString& text, int left)
+QLabel* vytvorText(QWidget* rodic, const char* jmeno, const QString& text)
 {
     auto* l = new QLabel(text, rodic);
     if (jmeno)
         l->setObjectName(QString::fromLatin1(jmeno));
     l->setFont(vorta::pismo(QStringLiteral("Times New Roman"), 32, true));
     l->adjustSize();
-    l->move(left, radekY);
     return l;
 }
 
-QComboBox* vytvorVyber(QWidget* rodic, const char* jmeno, int left)
+QFont pismoOvladani() { return vorta::pismo(QStringLiteral("MS Sans Serif"), 14, true); }
+
+QComboBox* vytvorVyber(QWidget* rodic, const char* jmeno)
 {
     auto* c = new QComboBox(rodic);
     c->setObjectName(QString::fromLatin1(jmeno));
     c->addItems({QStringLiteral("Speciání"), QStringLiteral("Sin"), QStringLiteral("Cos"),
                  QStringLiteral("Obdelik"), QStringLiteral("Náhodný 1"), QStringLiteral("Náhodný 2")});
     c->setToolTip(QStringLiteral("Výběr signálu"));
-    c->setFont(vorta::pismo(QStringLiteral("MS Sans Serif"), 14, true));
-    c->setGeometry(left, radekY + 9, 90, 28);
+    c->setFont(pismoOvladani());
+    // wide enough for the longest entry, with the style's arrow and frame
+    c->resize(c->sizeHint().width(), 28);
     return c;
 }
 
-QLineEdit* vytvorEdit(QWidget* rodic, const char* jmeno, const QString& napoveda, const QString& text, int left)
+QLineEdit* vytvorEdit(QWidget* rodic, const char* jmeno, const QString& napoveda, const QString& text)
 {
     auto* e = new QLineEdit(text, rodic);
     e->setObjectName(QString::fromLatin1(jmeno));
     e->setToolTip(napoveda);
-    e->setFont(vorta::pismo(QStringLiteral("MS Sans Serif"), 14, true));
-    e->setGeometry(left, radekY + 9, 38, 28);
+    e->setFont(pismoOvladani());
+    // The style's own hint is for 17 letters; keep its frame and margins and
+    // make room for the longest number the limits let through, "-10,1".
+    const QFontMetrics fm(e->font());
+    const int okraje = e->sizeHint().width() - 17 * fm.horizontalAdvance(u'x');
+    const QString nejdelsi = QStringLiteral("-10") + vorta::desetinnyOddelovac() + u'1';
+    e->resize(okraje + fm.horizontalAdvance(nejdelsi) + 2, 28);
     return e;
 }
+
+// Places the parts of one formula row left to right, controls a little
+// lower so that their text sits on the formula's baseline.
+class Radek {
+public:
+    explicit Radek(int x) : m_x(x) {}
+    template <class W> W* dal(W* w, int mezera = 1)
+    {
+        m_x += mezera;
+        const bool ovladani = !qobject_cast<QLabel*>(w);
+        w->move(m_x, radekY + (ovladani ? 9 : 0));
+        m_x += w->width();
+        return w;
+    }
+
+private:
+    int m_x;
+};
 
 // A combo box's choice runs its handler also when the user picks the entry
 // already shown (a random shape chosen again draws new samples). A user's
@@ -104,26 +129,31 @@ Tposuv::Tposuv(QWidget* parent)
     posuv = vytvorGraf(GroupBox2, "posuv", QStringLiteral("Posunutý signál"));
 
     // y(t) = s(2π t)
-    vytvorText(GroupBox1, nullptr, QStringLiteral("y(t)="), 8);
-    signal = vytvorVyber(GroupBox1, "signal", 78);
-    vytvorText(GroupBox1, nullptr, QStringLiteral("("), 172);
-    ch1 = vytvorText(GroupBox1, "ch1", QStringLiteral("2"), 186);
-    ch2 = vytvorText(GroupBox1, "ch2", QStringLiteral("π"), 203);
-    p1 = vytvorText(GroupBox1, "p1", QStringLiteral("t)"), 224);
+    Radek r1(8);
+    r1.dal(vytvorText(GroupBox1, nullptr, QStringLiteral("y(t)=")), 0);
+    signal = r1.dal(vytvorVyber(GroupBox1, "signal"), 3);
+    r1.dal(vytvorText(GroupBox1, nullptr, QStringLiteral("(")), 2);
+    // "2π" with its gaps is the 40 pixels the closing part moves left by
+    // when it hides: 3 + 16 + 1 + 18 + 2 here, 4 + 16 + 18 + 2 below.
+    ch1 = r1.dal(vytvorText(GroupBox1, "ch1", QStringLiteral("2")), 3);
+    ch2 = r1.dal(vytvorText(GroupBox1, "ch2", QStringLiteral("π")), 1);
+    p1 = r1.dal(vytvorText(GroupBox1, "p1", QStringLiteral("t)")), 2);
 
     // y(t) = A·s(B·2π t + C), with the user's decimal separator in the
-    // initial texts so that they convert under every locale
+    // initial texts so that they convert under every locale. The row is as
+    // wide as the group box allows: the gaps are the few pixels left over.
     const QChar sep = vorta::desetinnyOddelovac();
-    vytvorText(GroupBox2, nullptr, QStringLiteral("y(t)="), 8);
-    A = vytvorEdit(GroupBox2, "A", QStringLiteral("Násobení v amplitudě"), vorta::fixniFormat(1, 1, sep), 78);
-    signal2 = vytvorVyber(GroupBox2, "signal2", 120);
-    vytvorText(GroupBox2, nullptr, QStringLiteral("("), 212);
-    B = vytvorEdit(GroupBox2, "B", QStringLiteral("Násobení v čase"), vorta::fixniFormat(1, 1, sep), 224);
-    ch3 = vytvorText(GroupBox2, "ch3", QStringLiteral("2"), 266);
-    ch4 = vytvorText(GroupBox2, "ch4", QStringLiteral("π"), 283);
-    p2 = vytvorText(GroupBox2, "p2", QStringLiteral("t +"), 304);
-    C = vytvorEdit(GroupBox2, "C", QStringLiteral("Posun v čase"), vorta::fixniFormat(0, 1, sep), 352);
-    p3 = vytvorText(GroupBox2, "p3", QStringLiteral(")"), 392);
+    Radek r2(6);
+    r2.dal(vytvorText(GroupBox2, nullptr, QStringLiteral("y(t)=")), 0);
+    A = r2.dal(vytvorEdit(GroupBox2, "A", QStringLiteral("Násobení v amplitudě"), vorta::fixniFormat(1, 1, sep)), 2);
+    signal2 = r2.dal(vytvorVyber(GroupBox2, "signal2"), 2);
+    r2.dal(vytvorText(GroupBox2, nullptr, QStringLiteral("(")), 1);
+    B = r2.dal(vytvorEdit(GroupBox2, "B", QStringLiteral("Násobení v čase"), vorta::fixniFormat(1, 1, sep)), 0);
+    ch3 = r2.dal(vytvorText(GroupBox2, "ch3", QStringLiteral("2")), 4);
+    ch4 = r2.dal(vytvorText(GroupBox2, "ch4", QStringLiteral("π")), 0);
+    p2 = r2.dal(vytvorText(GroupBox2, "p2", QStringLiteral("t +")), 2);
+    C = r2.dal(vytvorEdit(GroupBox2, "C", QStringLiteral("Posun v čase"), vorta::fixniFormat(0, 1, sep)), 3);
+    p3 = r2.dal(vytvorText(GroupBox2, "p3", QStringLiteral(")")), 0);
 
     m_p1Left = p1->x();
     m_p2Left = p2->x();

@@ -4,6 +4,7 @@
 #include "shell/okna.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"
+#include "graf/TMenuGrafu.h"
 #include "graf/pisma.h"
 
 #include <QAction>
@@ -154,6 +155,11 @@ Tsoucet::Tsoucet(QWidget* parent) : QWidget(parent)
     prijimej(s2);
     nulovySignal(s1);
     nulovySignal(s2);
+    // A graph file loaded through the popup replaces A or B as a drop does.
+    // The menu's own handler was connected when the graph was made, so this
+    // one runs after the load, whether it succeeded or not.
+    for (TGraf* g : {s1, s2})
+        connect(g->menuGrafu()->akceNacist(), &QAction::triggered, this, [this, g] { zmena(g); });
 
     // --- the drop menu -----------------------------------------------------
     znamenko = new QMenu(this);

@@ -150,14 +150,13 @@ Vzorce vzorceSignalu(int signal, const QString& k)
     }
 }
 
-QImage kresliVzorec(int signal, bool komplexne)
+using Radky = std::vector<std::pair<Radek, Radek>>;
+
+Radky radkyVzorce(int signal, bool komplexne)
 {
-    QImage img = plocha(VelikostVzorce);
-    if (signal < 0 || signal >= harmonicke::PocetSignalu)
-        return img;
     const QString k = komplexne ? QStringLiteral("m") : QStringLiteral("n");
     const Vzorce v = vzorceSignalu(signal, k);
-    std::vector<std::pair<Radek, Radek>> radky{{{T("a"), I("0")}, v.a0}, {{T("a"), I(k)}, v.a}, {{T("b"), I(k)}, v.b}};
+    Radky radky{{{T("a"), I("0")}, v.a0}, {{T("a"), I(k)}, v.a}, {{T("b"), I(k)}, v.b}};
     if (komplexne) {
         // The short mean leaves room in its line for the complex coefficients.
         Radek& r = radky[0].second;
@@ -169,37 +168,67 @@ QImage kresliVzorec(int signal, bool komplexne)
     }
     for (auto& r : radky)
         r.first.push_back(T(QStringLiteral(" = ")));
+    return radky;
+}
 
-    // The largest face at which every line fits; the lines then share the
-    // height evenly, their equals signs in one column.
-    const qreal okraj = 6;
-    QFont f;
-    qreal levy = 0, vyska = 0;
-    for (int px = 20; px >= 9; --px) {
-        f = patkove(px);
-        levy = 0;
-        qreal pravy = 0;
-        vyska = 0;
-        for (const auto& [l, r] : radky) {
-            const Rozmer rl = zmer(l, f), rr = zmer(r, f);
-            levy = std::max(levy, rl.sirka);
-            pravy = std::max(pravy, rr.sirka);
-            vyska += std::max(rl.vyska(), rr.vyska());
+constexpr qreal okrajVzorce = 6;
+
+// Width of the left column (up to the equals signs), and the height of all
+// lines together.
+struct Sazba {
+    qreal levy = 0, pravy = 0, vyska = 0;
+};
+
+Sazba zmerRadky(const Radky& radky, const QFont& f)
+{
+    Sazba s;
+    for (const auto& [l, r] : radky) {
+        const Rozmer rl = zmer(l, f), rr = zmer(r, f);
+        s.levy = std::max(s.levy, rl.sirka);
+        s.pravy = std::max(s.pravy, rr.sirka);
+        s.vyska += std::max(rl.vyska(), rr.vyska());
+    }
+    return s;
+}
+
+// One face for the six formulas of a form: the largest at which every line
+// of every signal fits, so that switching signals never changes the size.
+int velikostVzorcu(bool komplexne)
+{
+    int px = 20;
+    for (; px > 9; --px) {
+        bool vejdeSe = true;
+        for (int s = 0; s < harmonicke::PocetSignalu && vejdeSe; ++s) {
+            const Sazba z = zmerRadky(radkyVzorce(s, komplexne), patkove(px));
+            vejdeSe = z.levy + z.pravy <= VelikostVzorce.width() - 2 * okrajVzorce &&
+                      z.vyska <= VelikostVzorce.height() - 2 * okrajVzorce;
         }
-        if (levy + pravy <= img.width() - 2 * okraj && vyska <= img.height() - 2 * okraj)
+        if (vejdeSe)
             break;
     }
+    return px;
+}
+
+QImage kresliVzorec(int signal, bool komplexne, int px)
+{
+    QImage img = plocha(VelikostVzorce);
+    if (signal < 0 || signal >= harmonicke::PocetSignalu)
+        return img;
+    const Radky radky = radkyVzorce(signal, komplexne);
+    const QFont f = patkove(px);
+    const Sazba z = zmerRadky(radky, f);
+    // The lines share the height evenly, their equals signs in one column.
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::black);
-    const qreal mezera = (img.height() - 2 * okraj - vyska) / radky.size();
-    qreal y = okraj + mezera / 2;
+    const qreal mezera = (img.height() - 2 * okrajVzorce - z.vyska) / radky.size();
+    qreal y = okrajVzorce + mezera / 2;
     for (const auto& [l, r] : radky) {
         const Rozmer rl = zmer(l, f), rr = zmer(r, f);
         const qreal nad = std::max(rl.nad, rr.nad);
-        kresli(p, l, f, okraj + levy - rl.sirka, y + nad);
-        kresli(p, r, f, okraj + levy, y + nad);
+        kresli(p, l, f, okrajVzorce + z.levy - rl.sirka, y + nad);
+        kresli(p, r, f, okrajVzorce + z.levy, y + nad);
         y += std::max(rl.vyska(), rr.vyska()) + mezera;
     }
     return img;
@@ -265,8 +294,10 @@ const QImage& prubeh(int signal)
 
 const QImage& vzorec(int signal, bool komplexne)
 {
-    static const auto slozky = vytvor<harmonicke::PocetSignalu>([](int i) { return kresliVzorec(i, false); });
-    static const auto komplex = vytvor<harmonicke::PocetSignalu>([](int i) { return kresliVzorec(i, true); });
+    static const auto slozky = vytvor<harmonicke::PocetSignalu>(
+        [px = velikostVzorcu(false)](int i) { return kresliVzorec(i, false, px); });
+    static const auto komplex = vytvor<harmonicke::PocetSignalu>(
+        [px = velikostVzorcu(true)](int i) { return kresliVzorec(i, true, px); });
     static const QImage prazdny = plocha(VelikostVzorce);
     if (signal < 0 || signal >= harmonicke::PocetSignalu)
         return prazdny;

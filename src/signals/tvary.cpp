@@ -62,12 +62,9 @@ Parametry ctiParametry(QStringView a, QStringView b, QStringView c, QChar oddelo
     const std::optional<long double> vb = vorta::naCislo(b, oddelovac);
     if (!vb)
         return pouzijVychozi();
-    double B = double(*vb) + PridavekB;
-    // A typed -1e-13 would cancel the guard exactly; keep the promise that B
-    // is never zero by treating it as a typed 0.
-    if (B == 0)
-        B = PridavekB;
-    over(B, MezB, 1);
+    // Checked as it divides: a typed 5.1 fails, a typed -5.1 passes.
+    const double B = double(*vb);
+    over(double(delitelB(B)), MezB, 1);
 
     const std::optional<long double> vc = vorta::naCislo(c, oddelovac);
     if (!vc)
@@ -81,13 +78,23 @@ Parametry ctiParametry(QStringView a, QStringView b, QStringView c, QChar oddelo
     return p;
 }
 
-long double obdelnik(long double v) { return std::fmod(std::trunc(v), 2.0L) != 0 ? 1 : -1; }
+long double obdelnik(long double v) { return std::fmod(std::floor(v), 2.0L) == 0 ? 1 : -1; }
+
+long double delitelB(double B)
+{
+    // A typed -1e-13 would cancel the guard exactly; treat it as a typed 0.
+    const double d = B + PridavekB;
+    return d == 0 ? PridavekB : d;
+}
 
 Krivky generuj(Tvar tvar, const Parametry& p, const Nahodne& nahodne)
 {
     Krivky k;
     k.parametry = p;
-    const long double A = p.A, B = p.B, C = p.C;
+    // The argument shapes take B as typed, so that with B = 1 and C = 0 the
+    // right graph is the left one and the jumps of the rectangle stay on the
+    // integers; only the point shapes divide, by the guarded B.
+    const long double A = p.A, B = p.B, C = p.C, Bd = delitelB(p.B);
     auto& puv = k.puvodni;
     auto& pos = k.posunuty;
 
@@ -101,9 +108,10 @@ Krivky generuj(Tvar tvar, const Parametry& p, const Nahodne& nahodne)
             const long double t = i / 200.0L;
             long double y0, y1;
             if (tvar == Obdelnik) {
-                const long double v = (i + 1000) / 200.0L;
-                y0 = obdelnik(v);
-                y1 = A * obdelnik(v * B + C);
+                // +5 keeps the left graph's argument positive, where rounding
+                // toward zero and down agree: the left graph as it always was.
+                y0 = std::fmod(std::trunc((i + 1000) / 200.0L), 2.0L) != 0 ? 1 : -1;
+                y1 = A * obdelnik(B * t + C);
             } else {
                 const long double u = t * 2 * pi;
                 const auto f = [tvar](long double x) { return tvar == Sinus ? std::sin(x) : std::cos(x); };
@@ -123,7 +131,7 @@ Krivky generuj(Tvar tvar, const Parametry& p, const Nahodne& nahodne)
             const long double x = i / 200.0L * sirka;
             const long double y = nahodne[i + 400];
             puv.emplace_back(double(x), double(y));
-            pos.emplace_back(double(x / B - C), double(A * y));
+            pos.emplace_back(double((x - C) / Bd), double(A * y));
         }
         break;
     }
@@ -131,7 +139,7 @@ Krivky generuj(Tvar tvar, const Parametry& p, const Nahodne& nahodne)
     default:
         for (const QPointF& b : specialni) {
             puv.push_back(b);
-            pos.emplace_back(double(b.x() / B - C), double(A * b.y()));
+            pos.emplace_back(double((b.x() - C) / Bd), double(A * b.y()));
         }
         break;
     }

@@ -3,8 +3,8 @@
 // as s(t) and as A·s(B·t + C), from the three parameter texts the user typed.
 //
 // Sine, cosine and rectangle transform the argument of the function and keep
-// x = t; the random shapes and the special signal transform the coordinates
-// of their stored points instead (x/B − C, A·y).
+// x = t; the random shapes and the special signal move their stored points
+// instead: the point (x, y) of s lands where B·t + C = x, at ((x − C)/B, A·y).
 #include <QChar>
 #include <QPointF>
 #include <QStringView>
@@ -29,7 +29,8 @@ void naplnNahodne(Nahodne& tabulka, std::mt19937& generator);
 
 // Limits of |A|, |B| and |C|, inclusive.
 constexpr double MezA = 2.1, MezB = 5.1, MezC = 10.1;
-// Added to the typed B so that the coordinate shapes never divide by zero.
+// Added to the typed B where it divides (the point shapes) and where it is
+// checked against its limit, so that no division is by an exact zero.
 constexpr double PridavekB = 1e-13;
 
 // 0 when -mez <= hodnota <= mez, otherwise -1 (the caller beeps).
@@ -39,7 +40,7 @@ int kontrola(double hodnota, double mez);
 // stay red, how many parameters were rejected (one beep each), and whether
 // the transformed graph is to stay empty.
 struct Parametry {
-    double A = 1, B = 1, C = 0;
+    double A = 1, B = 1, C = 0; // B as typed
     std::array<bool, 3> cervene{true, true, true}; // A, B, C
     int pipnuti = 0;
     bool chyba = false;
@@ -56,7 +57,10 @@ struct Krivky {
 // Both point lists of one shape; every point is appended with style code 2.
 Krivky generuj(Tvar tvar, const Parametry& p, const Nahodne& nahodne);
 
-// The rectangle of period 2: +1 where trunc(v) is odd, -1 where it is even.
+// The rectangle of period 2: +1 where floor(v) is even, -1 where it is odd.
 long double obdelnik(long double v);
+
+// The divisor of the point shapes: B + 1e-13, never exactly zero.
+long double delitelB(double B);
 
 } // namespace tvary

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -265,26 +267,52 @@ private slots:
         QVERIFY(!napoveda::prohlizec());
     }
 
+    // A third of the wheel's angle: 120 units scroll 40 pixels however the
+    // turn is split, over the background or over a description alike; the
+    // horizontal wheel moves the horizontal scroll bar.
+    void kolecko_data()
+    {
+        QTest::addColumn<QList<QPoint>>("otoceni"); // (x, y) angle deltas, in order
+        QTest::addColumn<QPoint>("posun");          // horizontal, vertical pixels
+        const auto krat = [](int n, QPoint d) { return QList<QPoint>(n, d); };
+        QTest::newRow("notch") << krat(1, {0, -120}) << QPoint(0, 40);
+        QTest::newRow("120 x -1") << krat(120, {0, -1}) << QPoint(0, 40);
+        QTest::newRow("60 x -2") << krat(60, {0, -2}) << QPoint(0, 40);
+        QTest::newRow("8 x -15") << krat(8, {0, -15}) << QPoint(0, 40);
+        QTest::newRow("-1 then -119") << QList<QPoint>{{0, -1}, {0, -119}} << QPoint(0, 40);
+        QTest::newRow("three notches") << krat(1, {0, -360}) << QPoint(0, 120);
+        QTest::newRow("back and forth") << QList<QPoint>{{0, -2}, {0, 2}, {0, -2}, {0, 2}} << QPoint(0, 0);
+        QTest::newRow("up a notch") << krat(1, {0, 120}) << QPoint(0, -40);
+        QTest::newRow("up in small steps") << krat(40, {0, 3}) << QPoint(0, -40);
+        QTest::newRow("horizontal notch") << krat(1, {-120, 0}) << QPoint(40, 0);
+        QTest::newRow("horizontal 120 x -1") << krat(120, {-1, 0}) << QPoint(40, 0);
+        QTest::newRow("diagonal") << krat(30, {-4, -4}) << QPoint(40, 40);
+    }
     void kolecko()
     {
-        // A third of the wheel's angle, rounded, over the background or over
-        // a description alike; never above the top.
+        QFETCH(QList<QPoint>, otoceni);
+        QFETCH(QPoint, posun);
+        m_okno->resize(320, 557); // narrow enough for a horizontal range
+        QScrollBar* svisly = m_okno->schranka()->verticalScrollBar();
+        QScrollBar* vodorovny = m_okno->schranka()->horizontalScrollBar();
+        QTRY_VERIFY(vodorovny->maximum() >= 60 && svisly->maximum() >= 200);
+        for (QWidget* nad : {m_okno->schranka()->viewport(), static_cast<QWidget*>(m_okno->popisOdkazu(2))}) {
+            svisly->setValue(100);
+            vodorovny->setValue(10);
+            for (QPoint d : otoceni)
+                posli(nad, QWheelEvent({}, {}, {}, d, Qt::NoButton, {}, Qt::NoScrollPhase, false));
+            QCOMPARE(QPoint(vodorovny->value() - 10, svisly->value() - 100), posun);
+        }
+    }
+
+    void koleckoNaKonci()
+    {
+        // Never above the top; the scroll bar's handle still drags the index.
         QScrollBar* sb = m_okno->schranka()->verticalScrollBar();
-        const auto otoc = [sb](QWidget* nad, int zacatek, int delta) {
-            sb->setValue(zacatek);
-            posli(nad, QWheelEvent({}, {}, {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false));
-            return sb->value();
-        };
-        QWidget* pozadi = m_okno->schranka()->viewport();
-        QCOMPARE(otoc(pozadi, 0, -120), 40); // a notch towards the user
-        QCOMPARE(otoc(pozadi, 100, 120), 60);
-        QCOMPARE(otoc(pozadi, 100, -360), 220);
-        QCOMPARE(otoc(pozadi, 100, -1), 100); // a third rounds down
-        QCOMPARE(otoc(pozadi, 100, -2), 101); // two thirds round up
-        QCOMPARE(otoc(pozadi, 10, 120), 0);
-        QCOMPARE(otoc(m_okno->popisOdkazu(2), 0, -120), 40);
-        // Its handle still drags the index along.
-        sb->setValue(0);
+        sb->setValue(10);
+        posli(m_okno->schranka()->viewport(),
+              QWheelEvent({}, {}, {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false));
+        QCOMPARE(sb->value(), 0);
         QStyleOptionSlider o;
         o.initFrom(sb);
         o.orientation = Qt::Vertical;
@@ -298,6 +326,53 @@ private slots:
         QVERIFY(sb->value() > 0);
     }
 
+    // The menu as the user reads it: titles, submenus, items and shortcuts.
+    void menu()
+    {
+        const QString ocekavano = QStringLiteral(
+            "Okno{Ukončit program}"
+            "Spojité signály{Operace se signály{Posuv a násobení signálu|Matematické operace se dvěma signály|"
+            "Konvoluce}|Syntéza signálů{Fourierova řada (Po složkách)|Fourierova řada (Komplexně)}|"
+            "Analýza signálů{Fourierova řada analýza|Fourirova transformace}}"
+            "Diskrétní signály{Aliasing efekt{Aliasing efekt - kolo|"
+            "Aliasing efekt - změne frekvence vstupního signálu|Aliasing efekt - změna vzorkovací frekvence}|"
+            "Analýza a syntéza{DFR - Diskrétní Fourierova řada|"
+            "DTFT - Fourierova transformace diskrétního signálu|DFT - Diskrétní Fourierova transfomace}|"
+            "Rychlé výpočty{FFT - Rychlá Fourierova transformace|Porovnání rychlosti výpočtu DFT a FFT}}"
+            "Nápověda{Téma [F1]|-|O programu [F2]}");
+        const std::function<QString(const QList<QAction*>&, const QString&)> popis =
+            [&popis](const QList<QAction*>& akce, const QString& oddelovac) {
+                QStringList casti;
+                for (QAction* a : akce) {
+                    QString t = a->isSeparator() ? QStringLiteral("-") : a->text();
+                    if (!a->shortcut().isEmpty())
+                        t += QStringLiteral(" [%1]").arg(a->shortcut().toString());
+                    if (a->menu())
+                        t += u'{' + popis(a->menu()->actions(), QStringLiteral("|")) + u'}';
+                    casti << t;
+                }
+                return casti.join(oddelovac);
+            };
+        QCOMPARE(popis(m_okno->menuBar()->actions(), QString()), ocekavano);
+        // Each item shows its own window: the class behind an item, by its text.
+        const QMap<QString, QString> okna{{"Posuv a násobení signálu", "Tposuv"},
+                                          {"Matematické operace se dvěma signály", "Tsoucet"},
+                                          {"Konvoluce", "TKonvoluce"},
+                                          {"Fourierova řada (Po složkách)", "Tharmonicke2"},
+                                          {"Fourierova řada (Komplexně)", "Tharmonicke"}};
+        for (auto i = okna.begin(); i != okna.end(); ++i) {
+            QAction* a = nullptr;
+            for (QAction* x : m_okno->findChildren<QAction*>())
+                if (x->text() == i.key())
+                    a = x;
+            QWidget* w = okna::najdi(i.value());
+            QVERIFY2(a && w && !w->isVisible(), qPrintable(i.key()));
+            a->trigger();
+            QVERIFY2(w->isVisible(), qPrintable(i.key()));
+            w->hide();
+        }
+    }
+
     void rejstrik_data()
     {
         QTest::addColumn<int>("od");
@@ -308,8 +383,11 @@ private slots:
     }
     void rejstrik()
     {
-        // The arithmetic of the places is tested on its own; here the window must
-        // build every entry and feed the real title widths and text heights.
+        // The arithmetic of the places is tested on its own with worked
+        // numbers; here the real index must read as a page: every entry below
+        // the one before without overlapping it, each description showing its
+        // whole wrapped text in the column, the icons on their title's line,
+        // and the scroll ranges reaching the last line and the widest title.
         QFETCH(int, od);
         QFETCH(int, sirka);
         for (int s : {od, sirka}) {
@@ -319,43 +397,57 @@ private slots:
         QApplication::processEvents();
         QScrollArea* box = m_okno->schranka();
         const int w = box->viewport()->width() - 16; // the column
-        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->width(), w);
+        const QRect sloupec(8, 0, w, box->widget()->height());
         auto* popis = m_okno->findChild<QLabel*>("popis");
-        QCOMPARE(popis->geometry(), QRect(8, 64, w, popis->heightForWidth(w)));
-        int y = popis->geometry().bottom() + 1 + 8;
-        int prava = 0; // right edge of the widest title with its icons
+        QCOMPARE(popis->geometry().topLeft(), QPoint(8, 64));
+        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->width(), w);
+        int dole = popis->geometry().bottom(); // lowest pixel used so far
+        QRect nejsirsi;
         const char* druhy = "21000100100210001000100"; // 0 link, 1 section heading, 2 main heading
         for (int i = 0; i < 23; ++i) {
             const int druh = druhy[i] - '0';
             QLabel* n = m_okno->nazev(i);
-            QLabel* p = m_okno->popisOdkazu(i);
             QCOMPARE(n->font().pixelSize(), druh == 0 ? 16 : druh == 1 ? 21 : 32);
-            QFrame* b = m_okno->bevel(i);
-            QCOMPARE(b ? b->geometry() : QRect(), druh == 2 ? QRect(8, y, w, 2) : QRect());
-            y += b ? 8 : 0;
-            QCOMPARE(n->pos(), QPoint(8, y));
-            y += n->font().pixelSize() + 8;
-            prava = std::max(prava, n->x() + n->width() + (druh == 0 ? (i > 3 ? 48 : 24) : 0));
-            // A description and both icons for links, none of them otherwise.
+            QCOMPARE(n->x(), 8);
+            if (QFrame* b = m_okno->bevel(i)) {
+                QVERIFY(druh == 2 && b->y() > dole && b->geometry().bottom() < n->y());
+                QCOMPARE(b->geometry(), QRect(8, b->y(), w, 2));
+            }
+            QVERIFY2(n->y() > dole, qPrintable(n->text()));
+            QVERIFY(n->height() >= n->sizeHint().height() && n->width() >= n->sizeHint().width());
+            dole = n->geometry().bottom();
+            QLabel* p = m_okno->popisOdkazu(i);
             QCOMPARE(bool(p) + bool(m_okno->navod(i)) + bool(m_okno->teorie(i)), druh == 0 ? 3 : 0);
             if (!p)
                 continue;
-            // Only the first two links have no theory topic.
-            QVERIFY(m_okno->navod(i)->isVisible());
-            QCOMPARE(m_okno->teorie(i)->isVisible(), i > 3);
-            QCOMPARE(m_okno->navod(i)->toolTip(), QStringLiteral("Návod k obsluze okna"));
-            QCOMPARE(m_okno->teorie(i)->toolTip(), QStringLiteral("Související teorie"));
+            QLabel* navod = m_okno->navod(i);
+            QLabel* teorie = m_okno->teorie(i);
+            QVERIFY(navod->isVisible());
+            QCOMPARE(teorie->isVisible(), i > 3); // only the first two links have no theory topic
+            QVERIFY(navod->x() > n->geometry().right() && teorie->x() > navod->geometry().right());
+            QVERIFY(navod->y() == n->y() && teorie->y() == n->y());
             QCOMPARE(barvaTextu(n), QColor(0, 0, 255));
             QVERIFY(n->font().underline());
-            QCOMPARE(m_okno->navod(i)->pos(), QPoint(8 + n->width() + 8, n->y()));
-            QCOMPARE(m_okno->teorie(i)->pos(), QPoint(8 + n->width() + 32, n->y()));
-            QCOMPARE(p->geometry(), QRect(8, y, w, p->heightForWidth(w)));
-            y += p->height() + 16;
+            QVERIFY2(p->y() > dole && sloupec.contains(p->geometry()), qPrintable(p->text()));
+            QCOMPARE(p->width(), w);
+            QVERIFY(p->height() >= p->heightForWidth(w)); // no line cut off
+            dole = p->geometry().bottom();
+            const QRect rada = n->geometry().united((teorie->isVisible() ? teorie : navod)->geometry());
+            if (rada.right() > nejsirsi.right())
+                nejsirsi = rada;
         }
-        QCOMPARE(m_okno->findChild<QLabel*>("nic")->geometry(), QRect(8, y, w, 1));
-        QCOMPARE(box->widget()->height(), y + 1);
-        QCOMPARE(box->verticalScrollBar()->maximum(), y + 1 - box->viewport()->height());
-        QCOMPARE(box->horizontalScrollBar()->maximum(), std::max(0, prava - box->viewport()->width()));
+        auto* nic = m_okno->findChild<QLabel*>("nic");
+        QVERIFY(nic->y() > dole);
+        // Scrolled to the end, the last description and the end marker are in view;
+        // scrolled right, the widest title with its icons is.
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        box->horizontalScrollBar()->setValue(box->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        const QRect videt = box->viewport()->rect();
+        const auto vOkne = [box](const QWidget* x) { return QRect(x->mapTo(box->viewport(), QPoint()), x->size()); };
+        QVERIFY(vOkne(m_okno->popisOdkazu(22)).bottom() < videt.bottom());
+        QCOMPARE(vOkne(nic).bottom(), videt.bottom()); // the range ends with the marker
+        QVERIFY(nejsirsi.translated(box->widget()->pos()).right() <= videt.right());
     }
 
     void oprog()

@@ -5,6 +5,7 @@
 #include "core/cisla.h"
 #include "graf/TGraf.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -173,6 +174,27 @@ private slots:
         QCOMPARE(yttt->text(), y("y (1,00) = 0,57"));
         pos->setValue(37);
         QCOMPARE(ttt->text(), QStringLiteral("t = 370ms"));
+    }
+
+    // From the keyboard alone: Tab goes from the second input to the time,
+    // the arrows step it by 10 ms.
+    void casZKlavesnice()
+    {
+        TKonvoluce okno;
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        auto* pos = okno.findChild<QScrollBar*>("pos");
+        auto* sigg = okno.findChild<QComboBox*>("sigg");
+        sigg->setFocus();
+        QTest::keyClick(sigg, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), pos);
+        QTest::keyClick(pos, Qt::Key_Right);
+        QTest::keyClick(pos, Qt::Key_Right);
+        QCOMPARE(okno.findChild<QLabel*>("ttt")->text(), QStringLiteral("t = 20ms"));
+        QTest::keyClick(pos, Qt::Key_Left);
+        QCOMPARE(okno.findChild<QLabel*>("ttt")->text(), QStringLiteral("t = 10ms"));
+        QTest::keyClick(pos, Qt::Key_End);
+        QCOMPARE(pos->value(), pos->maximum());
     }
 };
 

@@ -2,11 +2,15 @@
 
 #include "continuous/Tsoucet.h"
 #include "core/cisla.h"
+#include "graf/TDialogyGrafu.h"
+#include "graf/TMenuGrafu.h"
+#include "graf/vgf.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <cmath>
 
@@ -21,6 +25,16 @@ template <class F> void napln(TGraf* g, F f, int pocet = PocetZaznamu, int styl 
     for (int k = 0; k < pocet; ++k)
         g->PridejBod(styl, (k - 400) / 200.0, f(k));
 }
+
+// Answers the open dialog with one file and swallows the messages.
+struct Soubor : TDialogyGrafu {
+    QString cesta;
+    int zpravy = 0;
+    explicit Soubor(QString c) : cesta(std::move(c)) {}
+    QString otevrit(QWidget*, StavDialogu&) override { return cesta; }
+    void chyba(QWidget*, const QString&) override { ++zpravy; }
+    void varovani(QWidget*, const QString&) override { ++zpravy; }
+};
 
 } // namespace
 
@@ -176,6 +190,38 @@ private slots:
         const QList<TGraf*> grafy{s1, s2, v1, graf("zasobnik7")};
         for (int j = 0; j < 4; ++j)
             QVERIFY2(grafy[j]->PocetBodu() == 801 && grafy[j]->CtiBod(300).y == y[j], qPrintable(QString::number(j)));
+    }
+
+    // A graph file loaded into A or B through the popup changes the result
+    // as a drop would; a file that cannot be read leaves everything as it was.
+    void nacteniZeSouboru_data()
+    {
+        QTest::addColumn<QString>("cil");
+        QTest::addColumn<bool>("platny");
+        QTest::newRow("A") << "s1" << true;
+        QTest::newRow("B") << "s2" << true;
+        QTest::newRow("B, soubor chybi") << "s2" << false;
+    }
+    void nacteniZeSouboru()
+    {
+        QFETCH(QString, cil);
+        QFETCH(bool, platny);
+        QTemporaryDir slozka;
+        TGraf vzor;
+        napln(&vzor, [](int k) { return -k / 50.0; });
+        const QString cesta = slozka.filePath(QStringLiteral("graf.vgf"));
+        QVERIFY(vorta::graf::ulozVgf(cesta, vzor.PocetBodu(), vzor.sloty().data()));
+        napln(s1, [](int) { return 2.0; });
+        napln(s2, [](int) { return 0.5; });
+        okno->zmena(s1);
+        QCOMPARE(v1->CtiBod(100).y, 2.5f);
+        auto dialogy = std::make_shared<Soubor>(platny ? cesta : slozka.filePath(QStringLiteral("nic.vgf")));
+        graf(cil)->setDialogy(dialogy);
+        graf(cil)->menuGrafu()->akceNacist()->trigger();
+        QCOMPARE(dialogy->zpravy, platny ? 0 : 1);
+        const float a = cil == u"s1" && platny ? -2.0f : 2.0f, b = cil == u"s2" && platny ? -2.0f : 0.5f;
+        QCOMPARE(v1->CtiBod(100).y, a + b); // -100/50 at k = 100
+        QCOMPARE(v1->PocetBodu(), 801);
     }
 
     // Operations read and write 801 records whatever the graphs hold.
