@@ -1,0 +1,241 @@
+#include "VortaTest.h"
+
+#include "analysis/transformace.h"
+#include "core/cisla.h"
+
+#include <cmath>
+#include <complex>
+#include <functional>
+#include <numbers>
+
+using namespace transformace;
+
+namespace {
+constexpr double Pi = std::numbers::pi;
+using C = std::complex<double>;
+
+// A pulse as the entry tools deliver it: 600 values at t_i = i / 600 - 0.5,
+// and the first zero after the pulse as sample 600.
+std::vector<float> pulz(const std::function<double(double)>& f)
+{
+    std::vector<float> y(601);
+    for (int i = 0; i < 600; ++i)
+        y[i] = float(f(i / 600.0 - 0.5));
+    return y;
+}
+
+C F(const Spektrum& s, int f) { return C(s.a(f), -s.b(f)) / 2.0; }
+
+// The rectangle rule for int y(t) e^{-jwt} dt, summed directly.
+C primo(const std::vector<float>& y, int M, double w)
+{
+    C s = 0;
+    for (int i = 0; i < M; ++i)
+        s += double(y[i]) * std::polar(1.0, -w * (double(i) / M - 0.5));
+    return s / double(M);
+}
+
+// int_a^b e^{-jwt} dt
+C obdelnik(double a, double b, double w)
+{
+    if (w == 0)
+        return b - a;
+    return (std::polar(1.0, -w * a) - std::polar(1.0, -w * b)) / C(0, w);
+}
+} // namespace
+
+class TestTransformace : public QObject {
+    Q_OBJECT
+private slots:
+    // The coefficients against the rectangle rule summed directly (tight), and
+    // against the closed-form transform of the continuous pulse at the lower
+    // frequencies, where the rectangle rule is within w h / 2 of the integral.
+    void uzavrenyTvar_data()
+    {
+        QTest::addColumn<int>("tvar");
+        QTest::addColumn<double>("tolerance");
+        QTest::newRow("jednotkovy pulz") << 0 << 0.011;
+        QTest::newRow("ctvrtina [0, 0.25)") << 1 << 0.011;
+        QTest::newRow("zaporny [-0.25, 0.25)") << 2 << 0.011;
+        QTest::newRow("trojuhelnik") << 3 << 1e-4;
+    }
+    void uzavrenyTvar()
+    {
+        QFETCH(int, tvar);
+        QFETCH(double, tolerance);
+        const std::function<double(double)> tvary[] = {
+            [](double) { return 1.0; },
+            [](double t) { return t >= 0 && t < 0.25 ? 1.0 : 0.0; },
+            [](double t) { return t >= -0.25 && t < 0.25 ? -1.0 : 0.0; },
+            [](double t) { return 1 - 2 * std::abs(t); },
+        };
+        auto spojite = [tvar](double w) -> C {
+            switch (tvar) {
+            case 0: return obdelnik(-0.5, 0.5, w);
+            case 1: return obdelnik(0, 0.25, w);
+            case 2: return -obdelnik(-0.25, 0.25, w);
+            default: {
+                const double x = w / 4, sinc = x == 0 ? 1 : std::sin(x) / x;
+                return 0.5 * sinc * sinc;
+            }
+            }
+        };
+        const auto y = pulz(tvary[tvar]);
+        const Spektrum s = koeficienty(y, 600);
+        for (int f = -MaxF; f <= MaxF; ++f) {
+            const double w = double(omega(f));
+            const QByteArray kde = QByteArray::number(f);
+            QVERIFY2(std::abs(F(s, f) - primo(y, 600, w)) < 1e-9, kde);
+            if (std::abs(f) <= 20)
+                QVERIFY2(std::abs(F(s, f) - spojite(w)) < tolerance, kde);
+        }
+    }
+
+    // The unit pulse: |F(0)| = 1 and zeros at w = +-2 pi, +-4 pi, ...
+    // (f = +-10, +-20, ...), where the samples span whole turns.
+    void jednotkovyPulz()
+    {
+        const Spektrum s = koeficienty(pulz([](double) { return 1.0; }), 600);
+        QVERIFY(std::abs(std::abs(F(s, 0)) - 1) < 1e-12);
+        for (int f = 10; f <= MaxF; f += 10)
+            QVERIFY(std::abs(F(s, f)) < 1e-12 && std::abs(F(s, -f)) < 1e-12);
+        const auto m = modul(s, MaxStupen);
+        QCOMPARE(int(m.size()), PocetFrekvenci);
+        QCOMPARE(m[MaxF].y, 1.f);
+        QVERIFY(std::abs(m[MaxF + 10].y) < 1e-9 && std::abs(m[MaxF - 20].y) < 1e-9);
+        // Between the zeros the transform is real, phase 0 or 180, up to the
+        // linear phase w / (2 M) of the rectangle rule, whose samples start
+        // at the left edge of each step.
+        const auto p = faze(s, MaxStupen);
+        for (int f = -MaxF; f <= MaxF; ++f) {
+            const double w = double(omega(f)), sinc = f ? std::sin(w / 2) / (w / 2) : 1;
+            if (std::abs(sinc) < 0.02)
+                continue;
+            double rozdil = p[f + MaxF].y - ((sinc > 0 ? 0 : 180) + w / 1200 * 180 / Pi);
+            rozdil -= 360 * std::round(rozdil / 360);
+            QVERIFY2(std::abs(rozdil) < 0.5, qPrintable(QString::number(f)));
+        }
+    }
+
+    // The reconstruction against the trapezoid rule (lower end halved) of
+    // (1 / pi) int_0^{w_P} Re(F(w) e^{jwt}) dw, F summed directly in complex
+    // arithmetic; with the whole range it is the pulse with ripples.
+    void rekonstrukce_data()
+    {
+        QTest::addColumn<int>("P");
+        for (int P : {0, 1, 7, 60, 200})
+            QTest::addRow("P=%d", P) << P;
+    }
+    void rekonstrukce()
+    {
+        QFETCH(int, P);
+        const auto y = pulz([](double) { return 1.0; });
+        const Spektrum s = koeficienty(y, 600);
+        const auto b = transformace::rekonstrukce(s, P);
+        QCOMPARE(int(b.size()), 201);
+        for (int j = -100; j <= 100; ++j) {
+            const double t = j / 100.0, dw = 2 * Pi / 10;
+            double r = 0.5 * std::real(primo(y, 600, 0));
+            for (int k = 1; k <= P; ++k)
+                r += std::real(primo(y, 600, k * dw) * std::polar(1.0, k * dw * t));
+            r *= dw / Pi;
+            const TBod& p = b[j + 100];
+            QVERIFY(p.Styl == 2 && std::abs(p.x - t) < 1e-7);
+            QVERIFY2(std::abs(p.y - r) < 1e-6, qPrintable(QString::number(j)));
+        }
+        if (P == 0) // the constant A[0] / 20
+            QVERIFY(std::abs(b[0].y - 0.1) < 1e-7 && b[0].y == b[150].y);
+        if (P == MaxStupen) {
+            QVERIFY(std::abs(b[100].y - 1) < 0.02);  // t = 0
+            // the edge t = 0.5: one half, give or take the shift of the edges
+            // by half a step (1/1200 s) that the rectangle rule makes, times the
+            // slope w_P / pi = 40 of the band-limited edge
+            QVERIFY(std::abs(b[150].y - 0.5) < 0.05 && std::abs(b[50].y - 0.5) < 0.05);
+            QVERIFY(std::abs(b[0].y) < 0.02);         // t = -1
+        }
+    }
+
+    // Blue is |f - 0.5| <= P: nothing at P = 0, f = 1 - P ... P otherwise.
+    void barvy_data()
+    {
+        QTest::addColumn<int>("P");
+        QTest::addColumn<int>("od");
+        QTest::addColumn<int>("po");
+        QTest::newRow("P=0") << 0 << 1 << 0;
+        QTest::newRow("P=1") << 1 << 0 << 1;
+        QTest::newRow("P=37") << 37 << -36 << 37;
+        QTest::newRow("P=200") << 200 << -199 << 200;
+    }
+    void barvy()
+    {
+        QFETCH(int, P);
+        QFETCH(int, od);
+        QFETCH(int, po);
+        const Spektrum s = koeficienty(pulz([](double t) { return t; }), 600);
+        const auto m = modul(s, P), p = faze(s, P);
+        for (int f = -MaxF; f <= MaxF; ++f) {
+            const int c = (f >= od && f <= po) ? 2 : 6;
+            QVERIFY(m[f + MaxF].Styl == c && p[f + MaxF].Styl == c);
+            QVERIFY(m[f + MaxF].x == float(omega(f)) && p[f + MaxF].x == m[f + MaxF].x);
+        }
+    }
+
+    // The phase comes from A and -B rounded to thousandths.
+    void fazeKvantovana_data()
+    {
+        QTest::addColumn<double>("A");
+        QTest::addColumn<double>("B");
+        QTest::addColumn<double>("stupne");
+        QTest::newRow("nula") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("zaporne realne") << -1.0 << 0.0 << 180.0;
+        QTest::newRow("zaporne realne, B -> -0") << -1.0 << 0.0004 << 180.0;
+        QTest::newRow("sum pod tisicinou") << 0.0004 << 0.0004 << 0.0;
+        QTest::newRow("kvantovani: -90") << 0.0004 << 0.0006 << -90.0;
+        QTest::newRow("kvantovani: 90") << 0.0004 << -0.0006 << 90.0;
+        QTest::newRow("-B = 1, A = 1") << 1.0 << -1.0 << 45.0;
+        QTest::newRow("B = 2") << 0.0 << 2.0 << -90.0;
+    }
+    void fazeKvantovana()
+    {
+        QFETCH(double, A);
+        QFETCH(double, B);
+        QFETCH(double, stupne);
+        QVERIFY(std::abs(fazeStupne(A, B) - stupne) < 1e-9);
+    }
+
+    // Odd input: no samples at all, a single one, samples that are not numbers.
+    void spatnyVstup()
+    {
+        const Spektrum nic = koeficienty({}, 0);
+        for (int f = -MaxF; f <= MaxF; ++f)
+            QVERIFY(nic.a(f) == 0 && nic.b(f) == 0);
+        for (const TBod& b : transformace::rekonstrukce(nic, MaxStupen))
+            QCOMPARE(b.y, 0.f);
+        for (const TBod& b : faze(nic, MaxStupen))
+            QCOMPARE(b.y, 0.f);
+
+        std::vector<float> y = pulz([](double t) { return t * t; }), cista = y;
+        y[10] = std::nanf("");
+        y[300] = INFINITY;
+        cista[10] = cista[300] = 0;
+        const Spektrum s = koeficienty(y, 600), c = koeficienty(cista, 600);
+        for (int f = -MaxF; f <= MaxF; ++f)
+            QVERIFY(s.a(f) == c.a(f) && s.b(f) == c.b(f));
+
+        const Spektrum jeden = koeficienty(std::vector<float>{0.5f, 0.5f}, 1);
+        QVERIFY(std::abs(jeden.a(0) - 1) < 1e-12);
+        for (const TBod& b : modul(jeden, MaxStupen))
+            QVERIFY(std::isfinite(b.y));
+    }
+
+    void popisek()
+    {
+        const QChar s = vorta::desetinnyOddelovac();
+        QCOMPARE(popisStupne(200), QStringLiteral("=125") + s + QStringLiteral("7"));
+        QCOMPARE(popisStupne(0), QStringLiteral("=0") + s + QStringLiteral("0"));
+        QCOMPARE(popisStupne(1), QStringLiteral("=0") + s + QStringLiteral("6"));
+        QCOMPARE(popisStupne(100), QStringLiteral("=62") + s + QStringLiteral("8"));
+    }
+};
+VORTA_TEST(TestTransformace)
+#include "test_transformace.moc"
