@@ -206,7 +206,10 @@ void TAnalyza::originDragDrop(const TGraf* zdroj)
         zaznamy.push_back(zdroj->CtiBod(k));
     origin->Smaz();
     for (TBod b : zaznamy) {
-        if (pulzni() && std::fabs(b.x) > 0.5f)
+        // A value that is not a number (a loaded file may hold one) counts as
+        // 0 here as it does when the interval is read, so that a window that
+        // keeps the dropped records on screen shows what it computed from.
+        if ((pulzni() && std::fabs(b.x) > 0.5f) || !std::isfinite(b.y))
             b.y = 0;
         origin->PridejZaznam(b);
     }
@@ -242,6 +245,27 @@ void TAnalyza::kresliSpektrum(TGraf* rec, TGraf* mag, TGraf* ph, int P, int N, c
         ph->PridejStonek(k.styl, k.x, k.y);
     mag->update();
     ph->update();
+}
+
+void TAnalyza::vykresli(TGraf* g, const std::vector<TBod>& body)
+{
+    g->Smaz();
+    for (const TBod& b : body)
+        g->PridejZaznam(b);
+    g->update();
+}
+
+void TAnalyza::pridejOmegu(const QString& napoveda)
+{
+    Label1 = new QLabel(QStringLiteral("ω"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(harmonickych->font());
+    const int sirka = Label1->fontMetrics().horizontalAdvance(Label1->text()) + 2;
+    const QRect h = harmonickych->geometry();
+    Label1->setGeometry(h.x() - sirka, h.y(), sirka, h.height());
+    stupen->resize(stupen->width() - sirka, stupen->height());
+    Label1->setToolTip(napoveda);
+    harmonickych->setToolTip(napoveda);
 }
 
 // ---- drag and drop -------------------------------------------------------

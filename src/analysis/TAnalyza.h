@@ -102,6 +102,13 @@ protected:
     virtual void vzorkuChange() {}
 
     analyza::Interval ctiInterval() const;
+    // Fills a graph with a point list as if each point were appended in turn
+    // (the first is a move, points beyond the capacity are dropped) and
+    // repaints it.
+    static void vykresli(TGraf* g, const std::vector<TBod>& body);
+    // The windows whose scroll bar chooses a frequency limit read it out as
+    // "ω=…": Label1 with the letter stands between stupen and harmonickych.
+    void pridejOmegu(const QString& napoveda);
     static void kresliSpektrum(TGraf* rec, TGraf* mag, TGraf* ph, int P, int N, const spektrum::PoleM& Re,
                                const spektrum::PoleM& Im, double scale);
 
@@ -117,6 +124,7 @@ protected:
     TGraf* bn = nullptr;
     QScrollBar* stupen = nullptr;
     QLabel* harmonickych = nullptr;
+    QLabel* Label1 = nullptr;       // "ω" before harmonickych (pridejOmegu)
     QScrollBar* vzorku = nullptr;   // discrete windows only
     QLabel* vzorecku = nullptr;     // discrete windows only
     QGroupBox* GroupBox1 = nullptr;

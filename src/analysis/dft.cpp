@@ -40,8 +40,8 @@ Spektrum soucty(std::span<const float> x, long double delitel)
             re = re + x[n] * w.cos(k);
             im = im + x[n] * w.sin(k);
         }
-        s.Re[m + MaxHarmonicka] = static_cast<float>(re / delitel);
-        s.Im[m + MaxHarmonicka] = static_cast<float>(im / delitel);
+        s.Re[m] = static_cast<float>(re / delitel);
+        s.Im[m] = static_cast<float>(im / delitel);
     }
     return s;
 }

@@ -5,6 +5,7 @@
 // in m. The discrete Fourier series (dfr.h) is the same sum divided by N, so
 // the sampling of the interval, the sums and the rule that keeps the highest
 // harmonic of the reconstruction below N live here for both.
+#include "analysis/spektrum.h"
 #include "graf/bod.h"
 
 #include <QString>
@@ -14,13 +15,13 @@
 
 namespace dft {
 
-constexpr int MaxHarmonicka = 40; // m = -40 ... 40
-constexpr int PocetHarmonickych = 2 * MaxHarmonicka + 1;
+constexpr int MaxHarmonicka = spektrum::MaxM; // m = -40 ... 40
 
+// Indexed by m, as the line-spectrum plot takes them.
 struct Spektrum {
-    std::array<float, PocetHarmonickych> Re{}, Im{};
-    float re(int m) const { return Re[m + MaxHarmonicka]; }
-    float im(int m) const { return Im[m + MaxHarmonicka]; }
+    spektrum::PoleM Re, Im;
+    float re(int m) const { return Re[m]; }
+    float im(int m) const { return Im[m]; }
 };
 
 // Sample i of the analysis interval; an index outside the samples read gives

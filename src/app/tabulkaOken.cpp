@@ -1,7 +1,11 @@
 #include "app/tabulkaOken.h"
 
 #include "app/THlavniOkno.h"
+#include "analysis/TDFR.h"
+#include "analysis/TDFT.h"
+#include "analysis/TDTFT.h"
 #include "analysis/Tfrada.h"
+#include "analysis/Ttransformace.h"
 #include "app/Toprog.h"
 #include "continuous/TKonvoluce.h"
 #include "continuous/Tharmonicke.h"
@@ -29,13 +33,13 @@ const std::vector<TOkno>& okna()
         {"Tharmonicke", "harmonicke", nove<Tharmonicke>, true},
         {"Toprog", "oprog", nove<Toprog>, true},
         {"Tfrada", "frada", nove<Tfrada>, true},
-        {"Ttransformace", "transformace", nullptr, true},
+        {"Ttransformace", "transformace", nove<Ttransformace>, true},
         {"Tobrazek", "obrazek", nullptr, true},
         {"Taliasing", "aliasing", nullptr, true},
         {"TaliasingVS", "aliasingVS", nullptr, true},
-        {"TDFR", "DFR", nullptr, true},
-        {"TDTFT", "DTFT", nullptr, true},
-        {"TDFT", "DFT", nullptr, true},
+        {"TDFR", "DFR", nove<TDFR>, true},
+        {"TDTFT", "DTFT", nove<TDTFT>, true},
+        {"TDFT", "DFT", nove<TDFT>, true},
         {"TaliasingVZ", "aliasingVZ", nullptr, true},
         {"TFFTv", "FFTv", nullptr, true},
         {"TFFT", "FFT", nullptr, false},

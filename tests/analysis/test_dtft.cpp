@@ -1,6 +1,11 @@
 #include "VortaTest.h"
 
+#include "analysis/TDTFT.h"
 #include "analysis/dtft.h"
+#include "graf/TGraf.h"
+
+#include <QLabel>
+#include <QScrollBar>
 #include "core/cisla.h"
 
 #include <cmath>
@@ -23,6 +28,8 @@ std::vector<float> pulz(auto f)
 }
 
 std::complex<double> X(const Spektrum& s, int k) { return {s.re(k), -s.im(k)}; }
+
+std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
 } // namespace
 
 class TestDtft : public QObject {
@@ -203,6 +210,71 @@ private slots:
         QCOMPARE(popisStupne(100), QStringLiteral("=3") + s + QStringLiteral("14"));
         QCOMPARE(popisStupne(1), QStringLiteral("=0") + s + QStringLiteral("03"));
         QCOMPARE(popisVzorku(10), QStringLiteral("vz=10"));
+    }
+
+    // The window with a unit pulse and N = 10: |X(0)| = 10, zeros at
+    // 2 pi m / 10, the curve repeating every 2 pi; the full band gives the
+    // ten ones back and zeros around them.
+    void oknoPulz()
+    {
+        TDTFT okno;
+        okno.predejSignal(std::vector<double>(600, 1.0));
+        QCOMPARE(okno.findChild<QScrollBar*>("vzorku")->value(), 10);
+        QCOMPARE(okno.findChild<QLabel*>("vzorecku")->text(), QStringLiteral("vz=10"));
+        const QChar sep = vorta::desetinnyOddelovac();
+        QCOMPARE(okno.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("=6") + sep + QStringLiteral("28"));
+        QCOMPARE(okno.findChild<QLabel*>("Label1")->text(), QStringLiteral("ω"));
+        const auto a = body(okno.findChild<TGraf*>("an"));
+        QCOMPARE(int(a.size()), 11 + PocetFrekvenci);
+        for (int j = 0; j < 5; ++j)
+            QVERIFY(a[2 * j + 1].Styl == 201 && std::abs(a[2 * j + 1].x - 2 * Pi * (j - 2)) < 1e-5);
+        const TBod* krivka = &a[11];
+        QVERIFY(std::abs(krivka[MaxK].y - 10) < 1e-5 && krivka[MaxK].Styl == 2);
+        for (int m = -20; m <= 20; ++m)
+            if (m % 10)
+                QVERIFY(std::abs(krivka[MaxK + 20 * m].y) < 1e-5);
+        for (const TBod& b : body(okno.findChild<TGraf*>("obraz")))
+            if (b.Styl == 1) {
+                const bool uvnitr = b.x > -0.51 && b.x < 0.41;
+                QVERIFY2(std::abs(b.y - (uvnitr ? 1 : 0)) < 1e-5, qPrintable(QString::number(b.x)));
+            }
+        // P = 0: the read-out 0,00, every stem Re[0] / 200 = 10 / 200, only w = 0 blue
+        okno.findChild<QScrollBar*>("stupen")->setValue(0);
+        QCOMPARE(okno.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("=0") + sep + QStringLiteral("00"));
+        for (const TBod& b : body(okno.findChild<TGraf*>("obraz")))
+            if (b.Styl == 1)
+                QVERIFY(std::abs(b.y - 0.05) < 1e-6);
+        const auto f = body(okno.findChild<TGraf*>("bn"));
+        for (int i = 11; i < int(f.size()); ++i)
+            QCOMPARE(f[i].Styl, i - 11 == MaxK ? 2 : 6);
+    }
+
+    // A dropped graph from -2 to 2 is cut to the pulse: records with
+    // |x| > 0.5 arrive as 0, also where they stand inside the interval
+    // because the records are not sorted by x.
+    void pretazeniOriznuto()
+    {
+        TGraf zdroj;
+        for (int i = -200; i <= 200; ++i)
+            zdroj.PridejBod(2, i / 100.0, 1 + i / 100.0);
+        TDTFT okno;
+        okno.originDragDrop(&zdroj);
+        const auto o = body(okno.findChild<TGraf*>("origin"));
+        for (int i = 0; i < 3 * 100; ++i) // M = 100 samples of -0.5 ... 0.5
+            QVERIFY(std::abs(o[i].y - ((i >= 100 && i < 200) ? 1 + (i - 150) / 100.0 : 0)) < 1e-6);
+        const auto x = okno.posloupnost();
+        for (int n = 0; n < 10; ++n)
+            QVERIFY(std::abs(x[n] - (0.5 + n / 10.0)) < 1e-6);
+
+        TGraf neserazeny; // -0.5, then -0.9 (cut to 0), then on to 0.5
+        neserazeny.PridejBod(2, -0.5, 1);
+        neserazeny.PridejBod(2, -0.9, 7);
+        for (int i = 2; i <= 10; ++i)
+            neserazeny.PridejBod(2, -0.5 + i / 10.0, 1);
+        okno.originDragDrop(&neserazeny);
+        okno.findChild<QScrollBar*>("vzorku")->setValue(10); // M = 10: x[n] = sample n
+        QCOMPARE(okno.posloupnost()[1], 0.f);
+        QCOMPARE(okno.posloupnost()[2], 1.f);
     }
 };
 VORTA_TEST(TestDtft)

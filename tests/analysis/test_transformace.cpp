@@ -1,6 +1,15 @@
 #include "VortaTest.h"
 
+#include "analysis/TDFR.h"
+#include "analysis/TDFT.h"
+#include "analysis/TDTFT.h"
+#include "analysis/Ttransformace.h"
 #include "analysis/transformace.h"
+#include "entry/Tkreslic.h"
+#include "graf/TGraf.h"
+
+#include <QLabel>
+#include <QScrollBar>
 #include "core/cisla.h"
 
 #include <cmath>
@@ -42,6 +51,7 @@ C obdelnik(double a, double b, double w)
         return b - a;
     return (std::polar(1.0, -w * a) - std::polar(1.0, -w * b)) / C(0, w);
 }
+std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
 } // namespace
 
 class TestTransformace : public QObject {
@@ -133,11 +143,15 @@ private slots:
         const Spektrum s = koeficienty(y, 600);
         const auto b = transformace::rekonstrukce(s, P);
         QCOMPARE(int(b.size()), 201);
+        const double dw = 2 * Pi / 10;
+        std::vector<C> Fk(P + 1);
+        for (int k = 0; k <= P; ++k)
+            Fk[k] = primo(y, 600, k * dw);
         for (int j = -100; j <= 100; ++j) {
-            const double t = j / 100.0, dw = 2 * Pi / 10;
-            double r = 0.5 * std::real(primo(y, 600, 0));
+            const double t = j / 100.0;
+            double r = 0.5 * std::real(Fk[0]);
             for (int k = 1; k <= P; ++k)
-                r += std::real(primo(y, 600, k * dw) * std::polar(1.0, k * dw * t));
+                r += std::real(Fk[k] * std::polar(1.0, k * dw * t));
             r *= dw / Pi;
             const TBod& p = b[j + 100];
             QVERIFY(p.Styl == 2 && std::abs(p.x - t) < 1e-7);
@@ -235,6 +249,96 @@ private slots:
         QCOMPARE(popisStupne(0), QStringLiteral("=0") + s + QStringLiteral("0"));
         QCOMPARE(popisStupne(1), QStringLiteral("=0") + s + QStringLiteral("6"));
         QCOMPARE(popisStupne(100), QStringLiteral("=62") + s + QStringLiteral("8"));
+    }
+
+    // The window with a unit pulse: |F(0)| = 1 and zeros at w = +-2 pi,
+    // +-4 pi; at P = 0 the whole spectrum is grey and obraz is A[0] / 20.
+    void oknoPulz()
+    {
+        Ttransformace okno;
+        okno.predejSignal(std::vector<double>(600, 1.0));
+        const QChar sep = vorta::desetinnyOddelovac();
+        QCOMPARE(okno.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("=125") + sep + QStringLiteral("7"));
+        const auto a = body(okno.findChild<TGraf*>("an"));
+        QCOMPARE(int(a.size()), PocetFrekvenci);
+        QVERIFY(std::abs(a[MaxF].y - 1) < 1e-6 && a[MaxF].x == 0);
+        for (int f : {-20, -10, 10, 20})
+            QVERIFY(std::abs(a[MaxF + f].y) < 1e-6 && std::abs(a[MaxF + f].x - f * Pi / 5) < 1e-4);
+        // the pulse as it was delivered stays in origin
+        const auto o = body(okno.findChild<TGraf*>("origin"));
+        QVERIFY(o.size() == 1800 && o[599].y == 0 && o[600].y == 1 && o[1200].y == 0);
+
+        okno.findChild<QScrollBar*>("stupen")->setValue(0);
+        QCOMPARE(okno.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("=0") + sep + QStringLiteral("0"));
+        for (const TBod& b : body(okno.findChild<TGraf*>("an")))
+            QCOMPARE(b.Styl == 0 ? 6 : b.Styl, 6); // the first point of a curve is a move
+        for (const TBod& b : body(okno.findChild<TGraf*>("obraz")))
+            QVERIFY(std::abs(b.y - 0.1) < 1e-6);
+    }
+
+    // A dropped graph is cut to |x| <= 0.5 and stays in origin as cut.
+    void pretazeni()
+    {
+        TGraf zdroj;
+        for (int i = -200; i <= 200; ++i)
+            zdroj.PridejBod(2, i / 100.0, 1);
+        Ttransformace okno;
+        okno.originDragDrop(&zdroj);
+        const auto o = body(okno.findChild<TGraf*>("origin"));
+        QCOMPARE(int(o.size()), 401);
+        for (const TBod& b : o)
+            QCOMPARE(b.y, std::abs(b.x) > 0.5f ? 0.f : 1.f);
+        // 100 samples of 1 make the unit pulse again
+        QVERIFY(std::abs(body(okno.findChild<TGraf*>("an"))[MaxF].y - 1) < 1e-6);
+    }
+
+    // At start-up the drawing editor hands every analysis window a zero
+    // period: zero input, flat spectra with phase 0, the read-outs at their
+    // starting positions; and nothing on screen is ever a NaN.
+    void start()
+    {
+        Ttransformace transformace;
+        TDFR dfr;
+        TDTFT dtft;
+        TDFT dft;
+        Tkreslic kreslic;
+        const QChar sep = vorta::desetinnyOddelovac();
+        QCOMPARE(transformace.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("=125") + sep + QStringLiteral("7"));
+        QCOMPARE(dfr.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("n=20"));
+        QCOMPARE(dtft.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("=6") + sep + QStringLiteral("28"));
+        QCOMPARE(dft.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("n=20"));
+        QCOMPARE(dfr.findChild<QLabel*>("vzorecku")->text(), QStringLiteral("vz=20"));
+        QCOMPARE(dtft.findChild<QLabel*>("vzorecku")->text(), QStringLiteral("vz=10"));
+        for (const TAnalyza* okno : std::initializer_list<const TAnalyza*>{&transformace, &dfr, &dtft, &dft}) {
+            const auto o = body(okno->findChild<TGraf*>("origin"));
+            QVERIFY(o.size() >= 1800);
+            const float od = okno->pulzni() ? -1.5f : -1.f;
+            QVERIFY(o[0].x == od && std::abs(o[1799].x - (od + 1799 / 600.0)) < 1e-5);
+            for (int i = 0; i < 1800; ++i)
+                QVERIFY(o[i].y == 0 && (i == 0 || o[i].Styl == 2));
+            for (const char* jmeno : {"obraz", "an", "bn"})
+                for (const TBod& b : body(okno->findChild<TGraf*>(jmeno)))
+                    QVERIFY(std::isfinite(b.y) && (b.Styl == 201 || b.y == 0 || std::abs(b.y) >= 100));
+        }
+    }
+
+    // Odd input through the window: a graph that stops before the end of the
+    // interval, and one that holds a NaN; everything shown stays finite.
+    void spatnyVstupOknem()
+    {
+        TGraf kratky;
+        for (int i = -50; i < 20; ++i)
+            kratky.PridejBod(2, i / 100.0, std::nan(""));
+        TDFR dfr;
+        TDTFT dtft;
+        Ttransformace transformace;
+        TDFT dft;
+        for (TAnalyza* okno : std::initializer_list<TAnalyza*>{&dfr, &dtft, &transformace, &dft}) {
+            okno->originDragDrop(&kratky);
+            for (const char* jmeno : {"origin", "obraz", "an", "bn"})
+                for (const TBod& b : body(okno->findChild<TGraf*>(jmeno)))
+                    QVERIFY2(std::isfinite(b.x) && std::isfinite(b.y), jmeno);
+        }
     }
 };
 VORTA_TEST(TestTransformace)
