@@ -98,12 +98,13 @@ std::vector<TBod> rekonstrukce(const Spektrum& X, int P, int N)
 
 double fazeStupne(float re, float im)
 {
-    const long double r = std::sqrt(static_cast<long double>(re) * re + static_cast<long double>(im) * im);
+    // from singles, a double holds |X| and the angle exactly enough
+    const double r = std::hypot(double(re), double(im));
     if (vorta::zaokrouhli(r * 100 / 10) == 0)
         return 0;
     // -Im + 0 turns a negative zero into +0, so a negative real value reads
     // 180 degrees and not -180 by the accident of a sign of zero.
-    return static_cast<double>(std::atan2(-static_cast<long double>(im) + 0.0L, static_cast<long double>(re)) * 180 / Pi);
+    return std::atan2(-double(im) + 0.0, double(re)) * (180 / std::numbers::pi);
 }
 
 std::vector<TBod> modul(const Spektrum& X, int P)
@@ -112,7 +113,7 @@ std::vector<TBod> modul(const Spektrum& X, int P)
     b.reserve(11 + PocetFrekvenci);
     periody(b, 100);
     for (int k = -MaxK; k <= MaxK; ++k)
-        pridej(b, barva(k, P), omega(k), std::hypot(static_cast<long double>(X.re(k)), X.im(k)));
+        pridej(b, barva(k, P), omega(k), std::hypot(double(X.re(k)), double(X.im(k))));
     return b;
 }
 

@@ -54,18 +54,29 @@ Spektrum koeficienty(std::span<const float> y, int M)
     const long double* c = w.cosy();
     const long double* sn = w.siny();
     // cos is even and sin odd on the table exactly, so the negative
-    // frequencies mirror the positive ones: A[-f] = A[f], B[-f] = -B[f].
+    // frequencies mirror the positive ones: A[-f] = A[f], B[-f] = -B[f];
+    // and samples i and M - i stand at t and -t, so each pair shares one
+    // cosine and one sine.
+    const int polovina = (M - 1) / 2;
+    std::vector<long double> soucet(polovina + 1), rozdil(polovina + 1);
+    for (int i = 1; i <= polovina; ++i) {
+        soucet[i] = v[i] + v[M - i];
+        rozdil[i] = v[i] - v[M - i];
+    }
+    const bool stred = M % 2 == 0; // sample M / 2 at t = 0
     for (int f = 0; f <= MaxF; ++f) {
-        double a = 0, b = 0;
-        int k = w.index(-static_cast<long long>(f) * M); // i = 0: 2 i - M = -M
+        const int k0 = w.index(-static_cast<long long>(f) * M); // t_0 = -0.5: 2 i - M = -M
+        double a = v[0] * c[k0], b = v[0] * sn[k0];
         const int krok = (2 * f) % L;
-        for (int i = 0; i < M; ++i) {
-            a = a + v[i] * c[k];
-            b = b + v[i] * sn[k];
-            k += krok;
-            if (k >= L)
+        int k = k0 + krok >= L ? k0 + krok - L : k0 + krok;
+        for (int i = 1; i <= polovina; ++i) {
+            a = a + soucet[i] * c[k];
+            b = b + rozdil[i] * sn[k];
+            if ((k += krok) >= L)
                 k -= L;
         }
+        if (stred && M > 1)
+            a = a + v[M / 2];
         const double A = static_cast<double>(a / static_cast<long double>(M));
         const double B = static_cast<double>(b / static_cast<long double>(M));
         s.A[MaxF + f] = A;
@@ -79,10 +90,14 @@ Spektrum koeficienty(std::span<const float> y, int M)
 double rekonstrukce(const Spektrum& s, int P, int j)
 {
     const Koreny& w = korenyCasu();
+    const long double* c = w.cosy();
+    const long double* sn = w.siny();
+    const int L = w.delka(), krok = w.index(j);
     double v = s.a(0) / 2;
-    for (int k = 1; k <= std::min(P, MaxF); ++k) {
-        const long long i = static_cast<long long>(k) * j;
-        v = v + (s.a(k) * w.cos(i) + s.b(k) * w.sin(i));
+    for (int k = 1, i = krok; k <= std::min(P, MaxF); ++k) {
+        v = v + (s.a(k) * c[i] + s.b(k) * sn[i]);
+        if ((i += krok) >= L)
+            i -= L;
     }
     return static_cast<double>(v / 10.0L);
 }
@@ -109,7 +124,7 @@ std::vector<TBod> modul(const Spektrum& s, int P)
     std::vector<TBod> b;
     b.reserve(PocetFrekvenci);
     for (int f = -MaxF; f <= MaxF; ++f)
-        pridej(b, barva(f, P), omega(f), std::hypot(static_cast<long double>(s.a(f)), s.b(f)) / 2);
+        pridej(b, barva(f, P), omega(f), std::hypot(s.a(f), s.b(f)) / 2);
     return b;
 }
 

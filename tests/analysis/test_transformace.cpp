@@ -236,6 +236,16 @@ private slots:
         for (int f = -MaxF; f <= MaxF; ++f)
             QVERIFY(s.a(f) == c.a(f) && s.b(f) == c.b(f));
 
+        // few samples, odd and even counts: still the rectangle rule
+        for (int M : {2, 3, 7, 8}) {
+            std::vector<float> k(M + 1);
+            for (int i = 0; i <= M; ++i)
+                k[i] = float(std::cos(1.3 * i) + 0.2);
+            const Spektrum ks = koeficienty(k, M);
+            for (int f = -MaxF; f <= MaxF; f += 7)
+                QVERIFY(std::abs(F(ks, f) - primo(k, M, double(omega(f)))) < 1e-9);
+        }
+
         const Spektrum jeden = koeficienty(std::vector<float>{0.5f, 0.5f}, 1);
         QVERIFY(std::abs(jeden.a(0) - 1) < 1e-12);
         for (const TBod& b : modul(jeden, MaxStupen))
