@@ -1,5 +1,6 @@
 #include "analysis/TDTFT.h"
 
+#include "core/cisla.h"
 #include "graf/TGraf.h"
 
 #include <QLabel>
@@ -22,7 +23,7 @@ TDTFT::TDTFT(QWidget* parent)
     bn->nastavOsy(-12.566, 12.566, -225, 225, 32, 10);
 
     pridejOmegu(QStringLiteral("Rozsah harmonických použitých při rekonstrukci"));
-    harmonickych->setText(QStringLiteral("=000,1"));
+    harmonickych->setText(QStringLiteral("=000") + vorta::desetinnyOddelovac() + QStringLiteral("1"));
     stupen->setToolTip(QStringLiteral("Volba rozsahu harmonických pro rekonstrukci"));
     const QSignalBlocker ticho(stupen), ticho2(vzorku);
     stupen->setRange(0, dtft::MaxStupen);

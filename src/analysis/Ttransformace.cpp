@@ -1,5 +1,6 @@
 #include "analysis/Ttransformace.h"
 
+#include "core/cisla.h"
 #include "graf/TGraf.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ Ttransformace::Ttransformace(QWidget* parent)
     bn->nastavOsy(-125, 125, -225, 225, 30, 10);
 
     pridejOmegu(QStringLiteral("Rozsah harmonických použitých při rekonstrukci"));
-    harmonickych->setText(QStringLiteral("=000,1"));
+    harmonickych->setText(QStringLiteral("=000") + vorta::desetinnyOddelovac() + QStringLiteral("1"));
     stupen->setToolTip(QStringLiteral("Volba rozsahu harmonických pro rekonstrukci"));
     const QSignalBlocker ticho(stupen);
     stupen->setRange(0, transformace::MaxStupen);
