@@ -82,29 +82,6 @@ private slots:
         QVERIFY(std::abs(spektralne - energie / N) < 1e-6);
     }
 
-    // The input graph: three periods (blue), a move, the samples as red
-    // stems in each of the three periods.
-    void vstupniGraf()
-    {
-        const auto y = perioda([](double t) { return t - 0.5; });
-        const auto x = dft::vzorkuj(y, 600, 8, 8);
-        const auto b = dfr::vstup(y, 600, x);
-        QCOMPARE(int(b.size()), 1800 + 1 + 9 * 8);
-        for (int k = 0; k < 3; ++k)
-            for (int i = 0; i < 600; i += 37) {
-                const TBod& p = b[600 * k + i];
-                QVERIFY(p.Styl == 2 && p.y == y[i] && std::abs(p.x - (i + 600 * (k - 1)) / 600.0) < 1e-6);
-            }
-        QVERIFY(b[1800].Styl == 0 && b[1800].x == -100);
-        for (int k = 0; k < 3; ++k)
-            for (int n = 0; n < 8; ++n) {
-                const TBod* st = &b[1801 + 3 * (8 * k + n)];
-                const double t = (n + 8 * (k - 1)) / 8.0;
-                QVERIFY(st[0].Styl == 0 && st[1].Styl == 1 && st[2].Styl == -1);
-                QVERIFY(st[1].x == float(t) && st[1].y == x[n] && st[2].y == x[n] && st[0].y == 0);
-            }
-    }
-
     // The window: the editor's "Sin" preset with N = 20 gives |c| close to 0.5
     // at m = +-1, +-19, +-21 (up to the editor's quantisation to 1/200) and
     // close to 0 elsewhere; with P = N - 1 obraz gives the samples back, and

@@ -187,35 +187,6 @@ private slots:
         QCOMPARE(s.pozice, novaPozice);
     }
 
-    // The input graph: zeros, the interval, zeros (3 M blue points), a move,
-    // and the N samples with zero circles one interval either side.
-    void vstupniGraf()
-    {
-        const int M = 600, N = 16;
-        std::vector<float> y(M + 1);
-        for (int i = 0; i <= M; ++i)
-            y[i] = float(std::sin(2 * Pi * i / M));
-        const auto x = vzorkuj(y, M, N, N);
-        const auto b = vstup(y, M, x);
-        QCOMPARE(int(b.size()), 3 * M + 1 + 5 * N);
-        for (int i = 0; i < 3 * M; ++i) {
-            QCOMPARE(b[i].Styl, 2);
-            QCOMPARE(b[i].y, (i >= M && i < 2 * M) ? y[i - M] : 0.f);
-            QVERIFY(std::abs(b[i].x - (i - M) / double(M)) < 1e-6);
-        }
-        QVERIFY(b[3 * M].Styl == 0 && b[3 * M].x == -100);
-        const TBod* k = &b[3 * M + 1];
-        for (int i = 0; i < N; ++i)
-            QVERIFY(k[i].Styl == -1 && k[i].y == 0 && std::abs(k[i].x - (i - N) / double(N)) < 1e-6);
-        for (int n = 0; n < N; ++n) {
-            const TBod* st = k + N + 3 * n;
-            QVERIFY(st[0].Styl == 0 && st[1].Styl == 1 && st[2].Styl == -1);
-            QVERIFY(st[0].y == 0 && st[1].y == x[n] && st[2].y == x[n] && st[1].x == float(n / double(N)));
-        }
-        for (int i = 0; i < N; ++i)
-            QVERIFY(k[4 * N + i].Styl == -1 && std::abs(k[4 * N + i].x - (1 + i / double(N))) < 1e-6);
-    }
-
     void popisky()
     {
         QCOMPARE(popisVzorku(20), QStringLiteral("vz=20"));
