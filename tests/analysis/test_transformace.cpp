@@ -6,8 +6,10 @@
 #include "analysis/Ttransformace.h"
 #include "analysis/transformace.h"
 #include "entry/Tkreslic.h"
+#include "entry/kreslic.h"
 #include "graf/TGraf.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QScrollBar>
 #include "core/cisla.h"
@@ -52,6 +54,17 @@ C obdelnik(double a, double b, double w)
     return (std::polar(1.0, -w * a) - std::polar(1.0, -w * b)) / C(0, w);
 }
 std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
+
+// The height of the stem at x in a stem graph (its line point).
+double stonek(const TGraf* g, double x)
+{
+    for (const TBod& b : body(g))
+        if (b.Styl > 0 && b.Styl != 201 && std::abs(b.x - x) < 1e-5)
+            return b.y;
+    return NAN;
+}
+
+std::vector<double> perioda(kreslic::Predloha p) { return kreslic::perioda(kreslic::predloha(p)); }
 } // namespace
 
 class TestTransformace : public QObject {
@@ -349,6 +362,100 @@ private slots:
                 for (const TBod& b : body(okno->findChild<TGraf*>(jmeno)))
                     QVERIFY2(std::isfinite(b.x) && std::isfinite(b.y), jmeno);
         }
+    }
+
+    // The worked numbers of the help topics, as the windows show them with
+    // the editor's presets; each must also stand in its topic.
+    void cislaNapovedy()
+    {
+        QStringList chybi;
+        auto over = [&chybi](const char* tema, double v, int desetin, const char* text) {
+            const QString t = QString::fromUtf8(text);
+            if (vorta::fixniFormat(v, desetin, u',') != t)
+                chybi << QStringLiteral("%1: %2 shows %3").arg(tema, t, vorta::fixniFormat(v, desetin, u','));
+            QFile f(QStringLiteral(":/help/") + QString::fromLatin1(tema));
+            QString obsah;
+            if (f.open(QIODevice::ReadOnly))
+                obsah = QString::fromUtf8(f.readAll());
+            if (!obsah.contains(t) && !obsah.contains(QString(t).replace(u'-', QChar(0x2212))))
+                chybi << QStringLiteral("%1 lacks %2").arg(tema, t);
+        };
+        const auto obd = perioda(kreslic::Predloha::Obdelnik);
+
+        Ttransformace ft;
+        ft.predejSignal(obd);
+        const auto* an = ft.findChild<TGraf*>("an");
+        const auto* bn = ft.findChild<TGraf*>("bn");
+        const auto* obraz = ft.findChild<TGraf*>("obraz");
+        auto uF = [](const TGraf* g, int f) { return double(g->CtiBod(MaxF + f).y); };
+        over("ftrans.html", uF(an, 0), 3, "0,500");
+        over("ftrans.html", uF(an, 5), 3, "0,450");
+        over("ftrans.html", uF(bn, 5), 1, "45,1");
+        over("ftrans.html", uF(an, 10), 3, "0,318");
+        over("ftrans.html", uF(bn, 10), 1, "90,3");
+        over("ftrans.html", uF(an, 20), 3, "0,000");
+        over("ftrans.html", uF(an, 30), 3, "0,106");
+        over("ftrans.html", uF(bn, 30), 1, "90,8");
+        auto stupen = ft.findChild<QScrollBar*>("stupen");
+        stupen->setValue(0);
+        over("ftrans.html", obraz->CtiBod(0).y, 2, "0,05");
+        stupen->setValue(10);
+        over("ftrans.html", obraz->CtiBod(75).y, 3, "0,904");
+        stupen->setValue(200);
+        double vrchol = -1;
+        for (const TBod& b : body(obraz))
+            vrchol = std::max(vrchol, double(b.y));
+        over("ftrans.html", vrchol, 3, "1,082");
+        over("ftrans.html", obraz->CtiBod(50).y, 3, "0,528");
+        over("ftrans.html", obraz->CtiBod(100).y, 3, "0,462");
+
+        TDTFT dtft;
+        dtft.predejSignal(obd);
+        an = dtft.findChild<TGraf*>("an");
+        bn = dtft.findChild<TGraf*>("bn");
+        obraz = dtft.findChild<TGraf*>("obraz");
+        auto uX = [](const TGraf* g, int k) { return double(g->CtiBod(11 + dtft::MaxK + k).y); };
+        over("odtft.html", uX(an, 10), 2, "4,52");
+        over("odtft.html", uX(an, 20), 2, "3,24");
+        over("odtft.html", uX(an, 100), 2, "1,00");
+        over("odtft.html", uX(bn, 10), 0, "-36");
+        over("odtft.html", uX(bn, 20), 0, "-72");
+        QVERIFY(std::abs(uX(an, 0) - 5) < 1e-5 && std::abs(uX(an, 40)) < 1e-5);
+        dtft.findChild<QScrollBar*>("stupen")->setValue(100);
+        over("odtft.html", stonek(obraz, -0.5), 2, "0,51");
+        over("odtft.html", stonek(obraz, -0.4), 2, "0,51");
+        over("odtft.html", stonek(obraz, 0.1), 2, "0,01");
+        dtft.findChild<QScrollBar*>("stupen")->setValue(0);
+        over("odtft.html", stonek(obraz, 0), 3, "0,025");
+
+        TDFR dfr;
+        dfr.predejSignal(perioda(kreslic::Predloha::Sin));
+        an = dfr.findChild<TGraf*>("an");
+        obraz = dfr.findChild<TGraf*>("obraz");
+        over("odfr.html", stonek(an, 1), 3, "0,500");
+        over("odfr.html", stonek(an, 1), 4, "0,5003");
+        over("odfr.html", stonek(obraz, 0.25), 3, "1,000");
+        dfr.findChild<QScrollBar*>("stupen")->setValue(1);
+        over("odfr.html", stonek(obraz, 0.25), 3, "0,500");
+
+        TDFT dft;
+        dft.predejSignal(obd);
+        an = dft.findChild<TGraf*>("an");
+        bn = dft.findChild<TGraf*>("bn");
+        obraz = dft.findChild<TGraf*>("obraz");
+        over("odft.html", stonek(an, 1), 2, "6,39");
+        over("odft.html", stonek(an, 3), 2, "2,20");
+        over("odft.html", stonek(bn, 1), 0, "-81");
+        over("odft.html", stonek(bn, 3), 0, "-63");
+        over("ddft.html", stonek(an, 1), 2, "6,39");
+        QVERIFY(std::abs(stonek(an, 0) - 10) < 1e-5 && std::abs(stonek(an, 19) - stonek(an, 1)) < 1e-5);
+        dft.findChild<QScrollBar*>("stupen")->setValue(1);
+        over("odft.html", stonek(obraz, 0), 2, "0,55");
+        over("odft.html", stonek(obraz, 0.25), 2, "0,82");
+        dft.findChild<QScrollBar*>("vzorku")->setValue(16);
+        over("odft.html", stonek(an, 1), 2, "5,13");
+        over("odft.html", stonek(bn, 1), 2, "-78,75");
+        QVERIFY2(chybi.isEmpty(), qPrintable(chybi.join(QStringLiteral("; "))));
     }
 };
 VORTA_TEST(TestTransformace)
