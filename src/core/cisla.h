@@ -38,7 +38,7 @@ int orizniNaInt(long double v, int limit = 1 << 28);
 // sign, digits), digits in ASCII. Anything else, and a value beyond the
 // range of a double, gives no value; values up to the largest double as
 // plnyFormat shows it (1,79769313486232E308) give the largest double, and a
-// value below the smallest long double gives zero.
+// value below the normal long doubles (about 3,4E-4932) gives zero.
 std::optional<long double> naCislo(QStringView text, QChar oddelovac);
 std::optional<long double> naCislo(QStringView text); // user's separator
 

@@ -58,7 +58,7 @@ std::optional<long double> naCislo(QStringView text, QChar oddelovac)
     const long long rad = celych - static_cast<long long>(prvni) + exponent;
     if (rad > 400) // far beyond the largest double
         return std::nullopt;
-    if (rad < -5000) // below the smallest long double
+    if (rad < -5000) // below the smallest long double: zero, as below the normal ones
         return nula;
     std::string c = "0.";
     c.append(cislice, prvni);
@@ -68,7 +68,7 @@ std::optional<long double> naCislo(QStringView text, QChar oddelovac)
     long double v = 0;
     const auto [konec, chyba] = std::from_chars(c.data(), c.data() + c.size(), v);
     if (chyba == std::errc::result_out_of_range)
-        v = 0; // only an underflow can get here
+        v = 0; // only an underflow below the normal long doubles gets here
     else if (chyba != std::errc{} || konec != c.data() + c.size())
         return std::nullopt;
     if (zaporne)
