@@ -3,9 +3,10 @@
 //
 // Shown numbers are rounded the way people round on paper: on the decimal
 // digits, halves away from zero. Rounding twice through binary values gets
-// that wrong (0.255 is stored as 0.25500000000000000444 or as
-// 0.2549999999999999999957, and a second rounding would see the binary
-// value, not the digits 0,255), so every step here works on a digit string.
+// that wrong: 0.255 is stored as 0.25500000000000000444 in a double and as
+// 0.25499999999999999999566 in a long double, and a second rounding sees
+// the binary value, not the digits 0,255. So every step here works on a
+// digit string.
 #include <string>
 
 namespace vorta::desetinne {
