@@ -34,10 +34,16 @@ function(vorta_tests name)
   add_executable(test_${name} ${test_src} ${PROJECT_SOURCE_DIR}/tests/common/main.cpp)
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
   target_link_libraries(test_${name} PRIVATE ${ARGN} Qt6::Test Qt6::Widgets)
-  # Once with a decimal point and once under Czech settings with a decimal
-  # comma: every shown and typed number goes through the user's separator.
-  add_test(NAME ${name} COMMAND test_${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 600)
-  add_test(NAME ${name}_cs COMMAND test_${name})
-  set_tests_properties(${name}_cs PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=cs_CZ.UTF-8" TIMEOUT 600)
+  # Under the C locale, and under Czech and German settings with the C
+  # library's locale really set (test main refuses a locale that is not
+  # installed): every shown and typed number goes through the user's
+  # separator, whatever the C library's.
+  foreach(beh IN ITEMS "|C.UTF-8" "_cs|cs_CZ.UTF-8" "_de|de_DE.UTF-8")
+    string(REPLACE "|" ";" beh "${beh}")
+    list(GET beh 0 pripona)
+    list(GET beh 1 locale)
+    add_test(NAME ${name}${pripona} COMMAND test_${name})
+    set_tests_properties(${name}${pripona} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=${locale};LANG=${locale}" TIMEOUT 600)
+  endforeach()
 endfunction()

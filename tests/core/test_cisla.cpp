@@ -2,6 +2,7 @@
 
 #include "core/cisla.h"
 
+#include <QLocale>
 #include <cmath>
 #include <limits>
 
@@ -66,6 +67,26 @@ private slots:
         QTest::newRow("přetečení") << "1E400" << carka << false << 0.0;
         QTest::newRow("nekonečno") << "inf" << carka << false << 0.0;
         QTest::newRow("hex") << "0x10" << carka << false << 0.0;
+        QTest::newRow("tabulátor a nbsp") << "\t0,5\u00a0" << carka << true << 0.5;
+        QTest::newRow("arabský oddělovač") << "2\u066b5" << QChar(0x066b) << true << 2.5;
+        QTest::newRow("číslice mimo ASCII") << "\uff11" << carka << false << 0.0;
+        QTest::newRow("dvě znaménka") << "+-1" << carka << false << 0.0;
+        QTest::newRow("znaménko za mezerou") << "- 1" << carka << false << 0.0;
+        QTest::newRow("největší double") << "1,79769313486232E308" << carka << true
+                                         << std::numeric_limits<double>::max();
+        QTest::newRow("nad double, pod zobrazeným") << "-1,797693134862316E308" << carka << true
+                                                    << -std::numeric_limits<double>::max();
+        QTest::newRow("nad největší double") << "-1,797693134862321E308" << carka << false << 0.0;
+        QTest::newRow("nejmenší double") << "4,9406564584124654E-324" << carka << true
+                                         << std::numeric_limits<double>::denorm_min();
+        QTest::newRow("pod long double") << "1E-5000" << carka << true << 0.0;
+        QTest::newRow("nuly před exponentem") << "0,000000000000000000000000000000000001E37" << carka << true
+                                              << 10.0;
+        QTest::newRow("dlouhý exponent") << "1E000000000000000000000000000001" << carka << true << 10.0;
+        QTest::newRow("obrovský exponent") << "1E99999999999999999999999" << carka << false << 0.0;
+        QTest::newRow("obrovský záporný exponent") << "1E-99999999999999999999999" << carka << true << 0.0;
+        QTest::newRow("nula s exponentem") << "0E999999" << carka << true << 0.0;
+        QTest::newRow("mnoho číslic") << QString(2000, u'0') + "1," + QString(3000, u'9') << carka << true << 2.0;
     }
     void prevodTextu()
     {
@@ -77,6 +98,27 @@ private slots:
         QCOMPARE(v.has_value(), platne);
         if (platne)
             QCOMPARE(double(*v), hodnota);
+    }
+
+    // Exact values of typed decimals: the nearest long double, as a correct
+    // conversion gives (compared with the compiler's own literal).
+    void prevodJePresny()
+    {
+        QCOMPARE(*naCislo(u"0,1", u','), 0.1L);
+        QCOMPARE(*naCislo(u"2,11", u','), 2.11L);
+        QCOMPARE(*naCislo(u"-123456789,987654321", u','), -123456789.987654321L);
+        QCOMPARE(*naCislo(u"1,25e-310", u','), 1.25e-310L);
+        QVERIFY(std::signbit(*naCislo(u"-0", u',')));
+    }
+
+    // A group separator is not a decimal separator: "1.000" on a German
+    // desktop is neither 1 nor 1000 but a typing error.
+    void oddelovacTisicuNeniDesetinny()
+    {
+        const QLocale l = QLocale::system();
+        QVERIFY(desetinnyOddelovac() != l.groupSeparator().front());
+        QVERIFY(!naCislo(QStringLiteral("1") + l.groupSeparator() + QStringLiteral("000")).has_value());
+        QCOMPARE(*naCislo(QStringLiteral("1") + desetinnyOddelovac() + QStringLiteral("5")), 1.5L);
     }
 
     void grafovyFormat_data()
@@ -121,7 +163,7 @@ private slots:
         QTest::newRow("20,00") << 20.0 << 2 << "20,00";
         QTest::newRow("nula bez znaménka") << -0.001 << 2 << "0,00";
         QTest::newRow("záporné") << -1.005 << 1 << "-1,0";
-        QTest::newRow("bez desetin") << 1234.5 << 0 << "1234";
+        QTest::newRow("bez desetin") << 1234.4 << 0 << "1234";
         QTest::newRow("8 číslic") << 12345678.9 << 2 << "12345679,00";
         QTest::newRow("nad 8 číslic vědecky") << 123456789.0 << 2 << "1,2345679E08";
     }
