@@ -13,6 +13,7 @@
 #include "continuous/Tposuv.h"
 #include "continuous/Tsoucet.h"
 #include "entry/Tkreslic.h"
+#include "entry/Tobrazek.h"
 
 namespace tabulkaOken {
 
@@ -34,7 +35,7 @@ const std::vector<TOkno>& okna()
         {"Toprog", "oprog", nove<Toprog>, true},
         {"Tfrada", "frada", nove<Tfrada>, true},
         {"Ttransformace", "transformace", nove<Ttransformace>, true},
-        {"Tobrazek", "obrazek", nullptr, true},
+        {"Tobrazek", "obrazek", nove<Tobrazek>, true},
         {"Taliasing", "aliasing", nullptr, true},
         {"TaliasingVS", "aliasingVS", nullptr, true},
         {"TDFR", "DFR", nove<TDFR>, true},
