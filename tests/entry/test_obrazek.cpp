@@ -919,28 +919,6 @@ private slots:
         QCOMPARE(bar(o, "zleva")->maximum(), 898);
     }
 
-    // The analysis reads the off-screen canvas: hidden or covered, the result
-    // is the same.
-    void skrytePlatno()
-    {
-        Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        QVERIFY(o.otevri(soubor("skryte.png", zakoduj(m_graf.obraz, "png"))));
-        orizniNaPeriodu(o);
-        klikni(o, {150, 0});
-        const Krivka v = o.krivka();
-        QWidget kryt;
-        kryt.setGeometry(o.geometry());
-        kryt.show();
-        kryt.raise();
-        o.analyzovat();
-        QCOMPARE(o.krivka(), v);
-        o.hide();
-        o.analyzovat();
-        QCOMPARE(o.krivka(), v);
-    }
-
     // While the analyser runs modally, every other window is blocked except the
     // help viewer, which F1 opens and which then takes input.
     void napovedaBehemModalu()
