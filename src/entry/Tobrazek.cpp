@@ -259,7 +259,8 @@ void Tobrazek::nastavBarvu(QColor c)
 void Tobrazek::analyzovat()
 {
     ++m_pocetAnalyz;
-    m_v = obrazek::analyzuj(m_platno, m_barva.rgb(), metoda(), preklen->isChecked());
+    m_v = obrazek::analyzuj(m_platno, m_barva.rgb(), metoda(), preklen->isChecked(),
+                           obrazek::jeZtratovy(m_obr) ? obrazek::OdchylkaZtratova : 0);
     vysledek->Smaz();
     for (int c = 0; c < obrazek::Sirka; ++c)
         vysledek->PridejBod(2, static_cast<double>(c) / obrazek::Sirka, m_v[c]);

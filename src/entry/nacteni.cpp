@@ -67,8 +67,12 @@ QImage nacti(const QByteArray& data, std::int64_t maxPixelu)
     if (data.isEmpty())
         return {};
     // A JPEG goes to our decoder only, whatever Qt's readers could do with it.
-    if (jpeg::jeJpeg(data))
-        return jpeg::dekoduj(data, maxPixelu);
+    if (jpeg::jeJpeg(data)) {
+        QImage obraz = jpeg::dekoduj(data, maxPixelu);
+        if (!obraz.isNull())
+            obraz.setText(QString::fromLatin1(KlicZtratovy), QStringLiteral("1"));
+        return obraz;
+    }
 
     QBuffer zarizeni;
     zarizeni.setData(data);
@@ -91,6 +95,8 @@ QImage nactiSoubor(const QString& cesta, std::int64_t maxPixelu)
         return {};
     return nacti(f.read(MaxSouboru), maxPixelu);
 }
+
+bool jeZtratovy(const QImage& obraz) { return !obraz.text(QString::fromLatin1(KlicZtratovy)).isEmpty(); }
 
 QString filtrSouboru()
 {

@@ -19,6 +19,12 @@ inline constexpr std::int64_t MaxPixelu = 100'000'000;
 QImage nacti(const QByteArray& data, std::int64_t maxPixelu = MaxPixelu);
 QImage nactiSoubor(const QString& cesta, std::int64_t maxPixelu = MaxPixelu);
 
+// Whether the picture came from a lossy format (JPEG): its colours are only
+// close to the ones drawn, so the curve's colour cannot be matched exactly.
+// The loader marks such a picture with this text key.
+inline constexpr const char* KlicZtratovy = "vorta-ztratovy";
+bool jeZtratovy(const QImage& obraz);
+
 // The open dialog's filter.
 QString filtrSouboru();
 

@@ -1,6 +1,7 @@
 #include "entry/obrazek.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace obrazek {
 
@@ -54,8 +55,14 @@ void vykresli(const QImage& obraz, const Orez& orez, QRgb pozadi, QImage& platno
     }
 }
 
-Krivka analyzuj(const QImage& platno, QRgb barva, Metoda metoda, bool preklen)
+Krivka analyzuj(const QImage& platno, QRgb barva, Metoda metoda, bool preklen, int odchylka)
 {
+    const auto shoda = [barva, odchylka](QRgb p) {
+        if (odchylka <= 0)
+            return (p & 0x00ffffffu) == (barva & 0x00ffffffu);
+        return std::abs(qRed(p) - qRed(barva)) <= odchylka && std::abs(qGreen(p) - qGreen(barva)) <= odchylka
+               && std::abs(qBlue(p) - qBlue(barva)) <= odchylka;
+    };
     // One pass over the rows in memory order, keeping per column the first
     // and last matching row and the running sum of the average method.
     std::array<int, Sirka> prvni, posledni, pocet{};
@@ -65,14 +72,13 @@ Krivka analyzuj(const QImage& platno, QRgb barva, Metoda metoda, bool preklen)
     const QImage obraz = platno.isNull() || platno.format() == QImage::Format_RGB32
                              ? platno
                              : platno.convertToFormat(QImage::Format_RGB32);
-    const QRgb hledana = barva & 0x00ffffffu;
     const int sirka = std::min(obraz.width(), Sirka);
     const int vyska = std::min(obraz.height(), Vyska);
     for (int r = 0; r < vyska; ++r) {
         const auto* radek = reinterpret_cast<const QRgb*>(obraz.constScanLine(r));
         const long double hodnota = (200.0L - r) / 200.0L;
         for (int c = 0; c < sirka; ++c) {
-            if ((radek[c] & 0x00ffffffu) != hledana)
+            if (!shoda(radek[c]))
                 continue;
             if (prvni[c] < 0)
                 prvni[c] = r;

@@ -44,10 +44,17 @@ int maxOrezu(int rozmer);
 // `pozadi`. `platno` becomes a 600 x 400 RGB32 image.
 void vykresli(const QImage& obraz, const Orez& orez, QRgb pozadi, QImage& platno);
 
-// Finds the colour `barva` (exact match, alpha ignored) in every column of the
-// canvas. A null canvas (the window was never painted) matches nothing.
+// How far each channel of a lossy picture's pixel may lie from the picked
+// colour and still match: JPEG moves the colours of a thin curve by a few tens
+// of levels (more at lower quality), while the page, the grid and the other
+// curves of a plot differ from it by far more.
+inline constexpr int OdchylkaZtratova = 64;
+
+// Finds the colour `barva` (alpha ignored) in every column of the canvas: a
+// pixel matches when each channel lies within `odchylka` of it (0: exactly
+// the colour, as in a lossless picture). A null canvas (the window was never painted) matches nothing.
 // With `preklen`, a column without the colour takes the previous column's
 // value (0 before column 0).
-Krivka analyzuj(const QImage& platno, QRgb barva, Metoda metoda, bool preklen);
+Krivka analyzuj(const QImage& platno, QRgb barva, Metoda metoda, bool preklen, int odchylka = 0);
 
 } // namespace obrazek
