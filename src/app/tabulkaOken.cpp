@@ -14,6 +14,8 @@
 #include "continuous/Tsoucet.h"
 #include "entry/Tkreslic.h"
 #include "entry/Tobrazek.h"
+#include "sampling/TaliasingVS.h"
+#include "sampling/TaliasingVZ.h"
 
 namespace tabulkaOken {
 
@@ -37,11 +39,11 @@ const std::vector<TOkno>& okna()
         {"Ttransformace", "transformace", nove<Ttransformace>, true},
         {"Tobrazek", "obrazek", nove<Tobrazek>, true},
         {"Taliasing", "aliasing", nullptr, true},
-        {"TaliasingVS", "aliasingVS", nullptr, true},
+        {"TaliasingVS", "aliasingVS", nove<TaliasingVS>, true},
         {"TDFR", "DFR", nove<TDFR>, true},
         {"TDTFT", "DTFT", nove<TDTFT>, true},
         {"TDFT", "DFT", nove<TDFT>, true},
-        {"TaliasingVZ", "aliasingVZ", nullptr, true},
+        {"TaliasingVZ", "aliasingVZ", nove<TaliasingVZ>, true},
         {"TFFTv", "FFTv", nullptr, true},
         {"TFFT", "FFT", nullptr, false},
         {"TFFTporovnani", "FFTporovnani", nullptr, true},
