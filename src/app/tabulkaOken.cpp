@@ -14,6 +14,7 @@
 #include "continuous/Tsoucet.h"
 #include "entry/Tkreslic.h"
 #include "entry/Tobrazek.h"
+#include "sampling/Taliasing.h"
 #include "sampling/TaliasingVS.h"
 #include "sampling/TaliasingVZ.h"
 
@@ -38,7 +39,7 @@ const std::vector<TOkno>& okna()
         {"Tfrada", "frada", nove<Tfrada>, true},
         {"Ttransformace", "transformace", nove<Ttransformace>, true},
         {"Tobrazek", "obrazek", nove<Tobrazek>, true},
-        {"Taliasing", "aliasing", nullptr, true},
+        {"Taliasing", "aliasing", nove<Taliasing>, true},
         {"TaliasingVS", "aliasingVS", nove<TaliasingVS>, true},
         {"TDFR", "DFR", nove<TDFR>, true},
         {"TDTFT", "DTFT", nove<TDTFT>, true},
