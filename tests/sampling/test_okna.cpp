@@ -278,6 +278,9 @@ private slots:
         QSignalSpy snimky(okno.casovac(), &TCasovacSnimku::snimek);
         QTRY_VERIFY_WITH_TIMEOUT(snimky.count() >= 3, 2000);
         QVERIFY(okno.theta() > 0);
+        // the measured rate reaches the label once a second has been measured
+        QTRY_VERIFY_WITH_TIMEOUT(okno.casovac()->fps() > 0, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(okno, "sn2"), QStringLiteral("%1 FPS").arg(okno.casovac()->fps()), 1000);
         okno.close();
         QVERIFY(!okno.casovac()->zapnuto());
         const int theta = okno.theta();
