@@ -14,6 +14,9 @@
 #include "continuous/Tsoucet.h"
 #include "entry/Tkreslic.h"
 #include "entry/Tobrazek.h"
+#include "sampling/Taliasing.h"
+#include "sampling/TaliasingVS.h"
+#include "sampling/TaliasingVZ.h"
 
 namespace tabulkaOken {
 
@@ -36,12 +39,12 @@ const std::vector<TOkno>& okna()
         {"Tfrada", "frada", nove<Tfrada>, true},
         {"Ttransformace", "transformace", nove<Ttransformace>, true},
         {"Tobrazek", "obrazek", nove<Tobrazek>, true},
-        {"Taliasing", "aliasing", nullptr, true},
-        {"TaliasingVS", "aliasingVS", nullptr, true},
+        {"Taliasing", "aliasing", nove<Taliasing>, true},
+        {"TaliasingVS", "aliasingVS", nove<TaliasingVS>, true},
         {"TDFR", "DFR", nove<TDFR>, true},
         {"TDTFT", "DTFT", nove<TDTFT>, true},
         {"TDFT", "DFT", nove<TDFT>, true},
-        {"TaliasingVZ", "aliasingVZ", nullptr, true},
+        {"TaliasingVZ", "aliasingVZ", nove<TaliasingVZ>, true},
         {"TFFTv", "FFTv", nullptr, true},
         {"TFFT", "FFT", nullptr, false},
         {"TFFTporovnani", "FFTporovnani", nullptr, true},

@@ -1,0 +1,117 @@
+#include "sampling/kolo.h"
+
+#include "core/cisla.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kolo {
+
+namespace {
+
+constexpr long double Pi = std::numbers::pi_v<long double>;
+
+// Box of the smoothed wheel in the large image: centre (301, 301), radius
+// 270, the pixel grid three times finer than the direct box (10, 10)-(190, 190).
+constexpr int VelkyOkraj = 31;
+constexpr int VelkyKonec = 571;
+constexpr int PrimyOkraj = 10;
+constexpr int PrimyKonec = 190;
+constexpr int PrimaSirka = 3;
+
+QPen pero(QColor barva, int sirka)
+{
+    // Round ends, as the classic canvas draws wide lines; the spokes meet in
+    // a round hub instead of a star of square ends.
+    return QPen(barva, sirka, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+} // namespace
+
+int otoc(int theta, int oKolik)
+{
+    const int t = (theta % 360 + oKolik % 360) % 360;
+    return t < 0 ? t + 360 : t;
+}
+
+QPoint konecPricky(QPoint stred, int rx, int ry, int i, int n, int theta)
+{
+    const long double krok = 360.0L / n;
+    const long double a = (i * krok + theta) / 180 * Pi;
+    return {vorta::zaokrouhliNaInt(stred.x() + std::sin(a) * (rx - 2)),
+            vorta::zaokrouhliNaInt(stred.y() - std::cos(a) * (ry - 2))};
+}
+
+void kresli(QPainter& p, int x1, int y1, int x2, int y2, int sirka, QColor pozadi, const Nastaveni& n)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int rx = vorta::zaokrouhliNaInt((x2 - x1) / 2.0L);
+    const int ry = vorta::zaokrouhliNaInt((y2 - y1) / 2.0L);
+    const QPoint stred(x1 + rx, y1 + ry);
+
+    // The rim is centred on the spokes' hub, so that all spokes reach it alike.
+    p.setPen(pero(Qt::black, 3 * sirka));
+    p.setBrush(pozadi);
+    p.drawEllipse(stred, rx, ry);
+    p.setBrush(Qt::NoBrush);
+
+    const int pricek = std::clamp(n.pricek, 1, MaxPricek);
+    for (int i = 0; i < pricek; ++i) {
+        p.setPen(pero(i == 0 && n.cervena ? QColor(Qt::red) : QColor(Qt::black), sirka));
+        p.drawLine(stred, konecPricky(stred, rx, ry, i, pricek, n.theta));
+    }
+}
+
+void zmensi(const QImage& velkyVstup, QImage& maly)
+{
+    const QImage velky = velkyVstup.format() == QImage::Format_RGB32 ? velkyVstup
+                                                                       : velkyVstup.convertToFormat(QImage::Format_RGB32);
+    if (maly.format() != QImage::Format_RGB32)
+        maly = maly.convertToFormat(QImage::Format_RGB32);
+    const int w = std::min(maly.width(), velky.width() / Nasobek);
+    const int h = std::min(maly.height(), velky.height() / Nasobek);
+    for (int y = 0; y < h; ++y) {
+        const auto* r0 = reinterpret_cast<const QRgb*>(velky.constScanLine(Nasobek * y));
+        const auto* r1 = reinterpret_cast<const QRgb*>(velky.constScanLine(Nasobek * y + 1));
+        const auto* r2 = reinterpret_cast<const QRgb*>(velky.constScanLine(Nasobek * y + 2));
+        auto* cil = reinterpret_cast<QRgb*>(maly.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            unsigned r = 0, g = 0, b = 0;
+            for (const QRgb* radek : {r0, r1, r2}) {
+                for (int j = Nasobek * x; j < Nasobek * x + Nasobek; ++j) {
+                    const QRgb c = radek[j];
+                    r += unsigned(qRed(c));
+                    g += unsigned(qGreen(c));
+                    b += unsigned(qBlue(c));
+                }
+            }
+            cil[x] = qRgb(int(r / 9), int(g / 9), int(b / 9));
+        }
+    }
+}
+
+void snimekPrimo(QImage& plocha, QColor pozadi, const Nastaveni& n)
+{
+    QPainter p(&plocha);
+    // From (1, 1) to the far corner; row and column 0 keep the background the
+    // surface was cleared to.
+    p.fillRect(QRect(1, 1, plocha.width() - 1, plocha.height() - 1), pozadi);
+    kresli(p, PrimyOkraj, PrimyOkraj, PrimyKonec, PrimyKonec, PrimaSirka, pozadi, n);
+}
+
+void snimekVyhlazeny(QImage& plocha, QImage& velky, QColor pozadi, const Nastaveni& n)
+{
+    const QSize rozmer(Nasobek * Strana, Nasobek * Strana);
+    if (velky.size() != rozmer || velky.format() != QImage::Format_RGB32)
+        velky = QImage(rozmer, QImage::Format_RGB32);
+    velky.fill(pozadi);
+    {
+        QPainter p(&velky);
+        kresli(p, VelkyOkraj, VelkyOkraj, VelkyKonec, VelkyKonec, Nasobek * PrimaSirka, pozadi, n);
+    }
+    zmensi(velky, plocha);
+}
+
+} // namespace kolo
