@@ -1,6 +1,7 @@
 #include "analysis/TAnalyza.h"
 
 #include "graf/TGraf.h"
+#include "shell/TPosuvnik.h"
 #include "graf/pisma.h"
 #include "shell/napoveda.h"
 #include "shell/okna.h"
@@ -107,7 +108,7 @@ TAnalyza::TAnalyza(const Popis& popis, QWidget* parent) : QWidget(parent), m_kod
     bn->setYMax(225);
 
     const QFont pismoPopisku = vorta::pismo(QStringLiteral("MS Sans Serif"), 20);
-    stupen = new QScrollBar(Qt::Horizontal, this);
+    stupen = new TPosuvnik(this);
     stupen->setObjectName(QStringLiteral("stupen"));
     stupen->setPageStep(1);
     stupen->setGeometry(grafX, radekY + 4, grafW - popisekW - mezera, radekH - 8);
@@ -121,7 +122,7 @@ TAnalyza::TAnalyza(const Popis& popis, QWidget* parent) : QWidget(parent), m_kod
         vzorecku->setFont(pismoPopisku);
         vzorecku->setToolTip(QStringLiteral("Počet vzorků za periodu"));
         vzorecku->setGeometry(obrazX, radekY, popisekW, radekH);
-        vzorku = new QScrollBar(Qt::Horizontal, this);
+        vzorku = new TPosuvnik(this);
         vzorku->setObjectName(QStringLiteral("vzorku"));
         vzorku->setPageStep(1);
         vzorku->setToolTip(QStringLiteral("Zvolí počet vzorků za periodu"));

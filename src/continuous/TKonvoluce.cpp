@@ -2,7 +2,7 @@
 
 #include "shell/napoveda.h"
 #include "shell/okna.h"
-#include "continuous/TPosuvnik.h"
+#include "shell/TPosuvnik.h"
 #include "continuous/obrazky.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"

@@ -3,7 +3,7 @@
 #include "shell/napoveda.h"
 #include "shell/okna.h"
 #include "continuous/harmonicke.h"
-#include "continuous/TPosuvnik.h"
+#include "shell/TPosuvnik.h"
 #include "continuous/obrazky.h"
 #include "graf/TGraf.h"
 

@@ -1,6 +1,7 @@
 #include "entry/Tobrazek.h"
 
 #include "entry/TPlatno.h"
+#include "shell/TPosuvnik.h"
 #include "entry/nacteni.h"
 #include "graf/TGraf.h"
 #include "shell/napoveda.h"
@@ -139,7 +140,7 @@ Tobrazek::Tobrazek(QWidget* parent) : QDialog(parent)
 
 QScrollBar* Tobrazek::posuvnik(const QString& jmeno, Qt::Orientation smer, const QString& napoveda, QRect kde)
 {
-    auto* s = new QScrollBar(smer, this);
+    auto* s = new TPosuvnik(this, smer);
     s->setObjectName(jmeno);
     s->setRange(0, 400);
     s->setSingleStep(1);

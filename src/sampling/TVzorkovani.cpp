@@ -1,6 +1,7 @@
 #include "sampling/TVzorkovani.h"
 
 #include "core/cisla.h"
+#include "shell/TPosuvnik.h"
 #include "graf/TGraf.h"
 #include "graf/pisma.h"
 #include "shell/napoveda.h"
@@ -43,7 +44,7 @@ TVzorkovani::TVzorkovani(Druh druh, const QString& jmeno, const QString& titulek
     okna::nastavOkno(this, jmeno, titulek, QSize(721, 641));
     const bool vstup = druh == Druh::Vstup;
 
-    frek = new QScrollBar(Qt::Horizontal, this);
+    frek = new TPosuvnik(this);
     frek->setObjectName(QStringLiteral("frek"));
     frek->setRange(minPoloha(druh), maxPoloha(druh));
     frek->setPageStep(0);

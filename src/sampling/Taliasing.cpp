@@ -1,6 +1,7 @@
 #include "sampling/Taliasing.h"
 
 #include "core/cisla.h"
+#include "shell/TPosuvnik.h"
 #include "graf/pisma.h"
 #include "sampling/TCasovacSnimku.h"
 #include "sampling/TPlocha.h"
@@ -39,7 +40,7 @@ QLabel* velkyPopisek(QWidget* rodic, const char* jmeno, const QString& napoveda,
 
 QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int min, int max, const QString& napoveda, QRect kde)
 {
-    auto* s = new QScrollBar(Qt::Horizontal, rodic);
+    auto* s = new TPosuvnik(rodic);
     s->setObjectName(QString::fromLatin1(jmeno));
     s->setRange(min, max);
     s->setToolTip(napoveda);

@@ -221,6 +221,25 @@ private slots:
         QCOMPARE(tridy.size(), 20);
     }
 
+    void posuvnikyZKlavesnice()
+    {
+        // Every scroll bar that sets a number in any window is reached by
+        // Tab (the scroll areas' own bars are left to the mouse and the wheel).
+        int posuvniku = 0;
+        for (const TOkno& o : tabulkaOken::okna()) {
+            QWidget* w = okna::najdi(QString::fromLatin1(o.trida));
+            if (!w)
+                continue;
+            for (QScrollBar* s : w->findChildren<QScrollBar*>()) {
+                if (s->parentWidget() && s->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea")))
+                    continue;
+                QVERIFY2(s->focusPolicy() & Qt::TabFocus, qPrintable(QString::fromLatin1(o.trida) + "/" + s->objectName()));
+                ++posuvniku;
+            }
+        }
+        QVERIFY(posuvniku >= 12);
+    }
+
     void kliknuti()
     {
         QWidget* posuv = okna::najdi("Tposuv");

@@ -1,9 +1,9 @@
-#include "continuous/TPosuvnik.h"
+#include "shell/TPosuvnik.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-TPosuvnik::TPosuvnik(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
+TPosuvnik::TPosuvnik(QWidget* parent, Qt::Orientation smer) : QScrollBar(smer, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -11,8 +11,9 @@ TPosuvnik::TPosuvnik(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 void TPosuvnik::keyPressEvent(QKeyEvent* e)
 {
     // A scroll bar inverts its controls so that the wheel turns the natural
-    // way; for the keys that makes Left move right. Take the arrows here.
-    switch (e->key()) {
+    // way; for the keys that makes Left move right. Take the arrows here (a
+    // vertical bar's Up and Down already go the way they point).
+    switch (orientation() == Qt::Horizontal ? e->key() : 0) {
     case Qt::Key_Left:
         triggerAction(SliderSingleStepSub);
         break;
