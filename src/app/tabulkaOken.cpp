@@ -13,6 +13,9 @@
 #include "continuous/Tposuv.h"
 #include "continuous/Tsoucet.h"
 #include "entry/Tkreslic.h"
+#include "fft/TFFT.h"
+#include "fft/TFFTporovnani.h"
+#include "fft/TFFTv.h"
 
 namespace tabulkaOken {
 
@@ -41,9 +44,9 @@ const std::vector<TOkno>& okna()
         {"TDTFT", "DTFT", nove<TDTFT>, true},
         {"TDFT", "DFT", nove<TDFT>, true},
         {"TaliasingVZ", "aliasingVZ", nullptr, true},
-        {"TFFTv", "FFTv", nullptr, true},
-        {"TFFT", "FFT", nullptr, false},
-        {"TFFTporovnani", "FFTporovnani", nullptr, true},
+        {"TFFTv", "FFTv", nove<TFFTv>, true},
+        {"TFFT", "FFT", nove<TFFT>, false},
+        {"TFFTporovnani", "FFTporovnani", nove<TFFTporovnani>, true},
         {"TKonvoluce", "Konvoluce", nove<TKonvoluce>, true},
         {"Tkreslic", "kreslic", nove<Tkreslic>, true},
     };
