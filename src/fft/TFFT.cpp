@@ -151,7 +151,11 @@ void TFFT::platnoPaint()
     const QChar oddelovac = vorta::desetinnyOddelovac();
     fft::Tok tok = fft::spocitej(fft::hodnotyTextu(texty, oddelovac));
     m_vysledky = tok.etapy.back().A;
-    fft::TextyToku t = fft::texty(tok, texty, binar->isChecked(), zobrazeni(), oddelovac);
+    const fft::Zobrazeni z = zobrazeni();
+    fft::TextyToku t = fft::texty(tok, texty, binar->isChecked(), z, oddelovac,
+                                  {&platno->tok(), &platno->texty(), m_zobrazeni, m_oddelovac});
+    m_zobrazeni = z;
+    m_oddelovac = oddelovac;
     platno->nastav(std::move(tok), std::move(t));
 }
 

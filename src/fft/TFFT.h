@@ -59,4 +59,7 @@ private:
     std::array<float, MaxN> hodnoty{};
     int m_N = 4;
     std::vector<fft::Komplex> m_vysledky;
+    // The options the canvas's texts were made with.
+    fft::Zobrazeni m_zobrazeni;
+    QChar m_oddelovac;
 };

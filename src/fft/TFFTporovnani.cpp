@@ -92,7 +92,7 @@ TFFTporovnani::TFFTporovnani(QWidget* parent) : QWidget(parent)
 
     auto* gP = skupina(this, QStringLiteral("Přehled nastavení"), QRect(8, 164, 250, 149));
     popisek(gP, QStringLiteral("Vstupní signál:"), QPoint(10, 22));
-    popisek(gP, QStringLiteral("Pole náhodných čísel"), QPoint(150, 22), true);
+    popisek(gP, QStringLiteral("Pole náhodných čísel"), QPoint(105, 22), true);
     popisek(gP, QStringLiteral("Vstupních vzorků:"), QPoint(10, 44));
     Lvzorku = popisek(gP, QString(), QPoint(150, 44), true, "Lvzorku");
     popisek(gP, QStringLiteral("Bitová délka vzorku:"), QPoint(10, 66));

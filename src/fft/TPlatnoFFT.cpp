@@ -19,15 +19,36 @@ TPlatnoFFT::TPlatnoFFT(QWidget* parent) : QWidget(parent), m_pismo(vorta::pismo(
 {
     setObjectName(QStringLiteral("platno"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_pismo.setKerning(false);
+    const QFontMetricsF fm(m_pismo);
+    m_stejneCislice = true;
+    for (char c = '1'; c <= '9'; ++c)
+        m_stejneCislice = m_stejneCislice && fm.horizontalAdvance(QLatin1Char(c)) == fm.horizontalAdvance(u'0');
 }
 
-int TPlatnoFFT::sirkaNejsirsiho(const std::vector<QString>& t) const
+int TPlatnoFFT::sirka(const QString& s)
 {
-    const QFontMetrics fm(m_pismo);
+    QString klic = s;
+    if (m_stejneCislice)
+        for (QChar& c : klic)
+            if (c >= u'1' && c <= u'9')
+                c = u'0';
+    auto it = m_sirky.constFind(klic);
+    if (it != m_sirky.constEnd())
+        return *it;
+    const int w = QFontMetrics(m_pismo).horizontalAdvance(s);
+    if (m_sirky.size() > 20000) // typed texts are keys too; keep the table small
+        m_sirky.clear();
+    m_sirky.insert(klic, w);
+    return w;
+}
+
+int TPlatnoFFT::sirkaNejsirsiho(const std::vector<QString>& t)
+{
     int w = 0;
     for (const QString& s : t)
         if (!s.isEmpty())
-            w = std::max(w, fm.horizontalAdvance(s));
+            w = std::max(w, sirka(s));
     return w;
 }
 

@@ -7,6 +7,7 @@
 #include "fft/tok.h"
 
 #include <QFont>
+#include <QHash>
 #include <QWidget>
 #include <vector>
 
@@ -51,10 +52,17 @@ private:
         int D;            // butterfly span
     };
 
-    int sirkaNejsirsiho(const std::vector<QString>& t) const;
+    int sirkaNejsirsiho(const std::vector<QString>& t);
+    int sirka(const QString& s);
     void rozvrhni();
 
     QFont m_pismo;
+    // Widths of texts measured so far. When every digit of the font has the
+    // same advance (and kerning is off), a text is as wide as the same text
+    // with every digit written as 0, so the key is that form and the few
+    // shapes of a column are measured once.
+    QHash<QString, int> m_sirky;
+    bool m_stejneCislice = false;
     fft::Tok m_tok;
     fft::TextyToku m_texty;
     std::vector<Texty> m_texty2;

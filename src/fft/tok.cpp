@@ -2,6 +2,9 @@
 
 #include "core/cisla.h"
 
+#include <QHash>
+#include <cstring>
+
 namespace fft {
 
 std::vector<float> hodnotyTextu(const std::vector<QString>& texty, QChar oddelovac)
@@ -49,9 +52,38 @@ Tok spocitej(const std::vector<float>& x)
     return tok;
 }
 
-TextyToku texty(const Tok& tok, const std::vector<QString>& textyEditoru, bool binar, const Zobrazeni& z,
-                QChar oddelovac)
+namespace {
+
+bool stejne(Komplex a, Komplex b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+quint64 bity(Komplex c)
 {
+    quint64 v;
+    static_assert(sizeof v == sizeof c);
+    std::memcpy(&v, &c, sizeof v);
+    return v;
+}
+
+} // namespace
+
+TextyToku texty(const Tok& tok, const std::vector<QString>& textyEditoru, bool binar, const Zobrazeni& z,
+                QChar oddelovac, const Predchozi& predchozi)
+{
+    const bool muzePouzit = predchozi.tok && predchozi.texty && predchozi.tok->N == tok.N
+                            && predchozi.oddelovac == oddelovac && predchozi.z.zavislost == z.zavislost
+                            && predchozi.z.expo == z.expo && predchozi.z.rovnici == z.rovnici
+                            && predchozi.z.vysledek == z.vysledek && predchozi.z.exponencialni == z.exponencialni;
+    // Equal values within one graph share their text (a run of zeros, say).
+    QHash<quint64, QString> hotove;
+    auto text = [&](Komplex c) {
+        const quint64 b = bity(c);
+        auto it = hotove.constFind(b);
+        if (it != hotove.constEnd())
+            return *it;
+        QString t = komplexni(c, z.exponencialni, oddelovac);
+        hotove.insert(b, t);
+        return t;
+    };
     const int N = tok.N, L = tok.L;
     auto radek = [&](int i) { return binar ? binarne(i, L) : desitkove(i); };
     const QString rovno = QStringLiteral(" = ");
@@ -75,10 +107,19 @@ TextyToku texty(const Tok& tok, const std::vector<QString>& textyEditoru, bool b
         auto& hod = t.hodnoty[s];
         kon.resize(N);
         hod.reserve(N);
+        const Etapa* pe = muzePouzit ? &predchozi.tok->etapy[s] : nullptr;
         for (int i = 0; i < N; ++i) {
-            if (e.k[i] >= 0)
-                kon[i] = popisKonstanty(e.k[i], N, e.W[i], z, oddelovac);
-            const QString v = komplexni(e.A[i], z.exponencialni, oddelovac);
+            if (e.k[i] >= 0) {
+                if (pe && pe->k[i] == e.k[i] && stejne(pe->W[i], e.W[i]))
+                    kon[i] = predchozi.texty->konstanty[s][i];
+                else
+                    kon[i] = popisKonstanty(e.k[i], N, e.W[i], z, oddelovac);
+            }
+            if (pe && stejne(pe->A[i], e.A[i])) {
+                hod.push_back(predchozi.texty->hodnoty[s][i]);
+                continue;
+            }
+            const QString v = text(e.A[i]);
             hod.push_back(s == L - 1 ? rovno + v : v);
         }
     }

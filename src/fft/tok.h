@@ -45,7 +45,17 @@ struct TextyToku {
     std::vector<QString> vysledky;     // "S(0)" ... for the last stage
 };
 
+// The graph before the last change, whose texts stay wherever the value
+// (bit for bit) and the options are the same: a keystroke changes about 2N
+// of the N*log2(N) values, and only those are formatted again.
+struct Predchozi {
+    const Tok* tok = nullptr;
+    const TextyToku* texty = nullptr;
+    Zobrazeni z;
+    QChar oddelovac;
+};
+
 TextyToku texty(const Tok& tok, const std::vector<QString>& textyEditoru, bool binar, const Zobrazeni& z,
-                QChar oddelovac);
+                QChar oddelovac, const Predchozi& predchozi = {});
 
 } // namespace fft
