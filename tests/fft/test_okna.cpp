@@ -4,14 +4,20 @@
 #include "fft/TFFT.h"
 #include "fft/TFFTv.h"
 #include "fft/TPlatnoFFT.h"
+#include "fft/TFFTporovnani.h"
 #include "graf/TGraf.h"
+#include "shell/TNapoveda.h"
+#include "shell/napoveda.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <random>
+#include "graf/pisma.h"
 
 namespace {
 
@@ -145,6 +151,39 @@ private slots:
         QCOMPARE(okno.platnoFFT()->width() - 10 > sloupce.back(), true);
     }
 
+    // Every text fits its column: widths are measured once per shape of text,
+    // and the shapes must not hide a wider text.
+    void sirkySloupcu()
+    {
+        TFFT okno;
+        okno.findChild<QComboBox*>("velikost")->setCurrentIndex(4); // 64
+        okno.findChild<QCheckBox*>("vysledek")->setChecked(true);
+        okno.findChild<QCheckBox*>("exponencialni")->setChecked(true);
+        std::mt19937 g(3);
+        std::uniform_int_distribution<int> u(-99999, 99999);
+        for (int i = 0; i < 64; ++i)
+            okno.vstup(i)->setText(fft::desitkove(u(g)) + (i % 3 ? QString(vorta::desetinnyOddelovac()) + "17" : QString()));
+        const TPlatnoFFT* p = okno.platnoFFT();
+        const auto& tx = p->texty();
+        std::vector<const std::vector<QString>*> sloupce{&tx.vstupy, &tx.vstupniHodnoty, &tx.preskupene,
+                                                         &tx.preskupeneHodnoty};
+        for (int s = 0; s < 6; ++s) {
+            sloupce.push_back(&tx.konstanty[s]);
+            if (s == 5)
+                sloupce.push_back(&tx.vysledky);
+            sloupce.push_back(&tx.hodnoty[s]);
+        }
+        std::vector<int> x = p->sloupce();
+        QCOMPARE(x.size(), sloupce.size());
+        x.push_back(p->width() - 10 + 5);
+        QFont f = vorta::pismo("MS Sans Serif", 15, true);
+        f.setKerning(false);
+        const QFontMetrics fm(f);
+        for (size_t c = 0; c < sloupce.size(); ++c)
+            for (const QString& t : *sloupce[c])
+                QVERIFY2(fm.horizontalAdvance(t) <= x[c + 1] - x[c], qPrintable(t));
+    }
+
     void kolecko()
     {
         TFFT okno;
@@ -193,6 +232,34 @@ private slots:
         v.napln(velke);
         QVERIFY(v.findChild<QLabel*>("neKonecne")->text().contains("S(3) = INF"));
         QVERIFY(!v.grab().isNull());
+    }
+
+    // F1 of each window opens its own topic, and the comparison's button the
+    // program listing; every topic exists in the help collection.
+    void napoveda_data()
+    {
+        QTest::addColumn<QString>("okno");
+        QTest::addColumn<QString>("soubor");
+        QTest::newRow("FFT") << "FFT" << ":/help/offt.html";
+        QTest::newRow("FFTporovnani") << "FFTporovnani" << ":/help/oporovnani.html";
+        QTest::newRow("Button1") << "Button1" << ":/help/FFTporovnani.html";
+    }
+    void napoveda()
+    {
+        QFETCH(QString, okno);
+        QFETCH(QString, soubor);
+        std::unique_ptr<QWidget> w;
+        if (okno == "FFT")
+            w = std::make_unique<TFFT>();
+        else
+            w = std::make_unique<TFFTporovnani>();
+        if (okno == "Button1")
+            w->findChild<QPushButton*>("Button1")->click();
+        else
+            w->findChild<QAction*>("Help1")->trigger();
+        QVERIFY(napoveda::prohlizec());
+        QCOMPARE(napoveda::prohlizec()->zobrazeno(), soubor);
+        QVERIFY(napoveda::zdroj(napoveda::tema("/dfft.html")) != QLatin1String(napoveda::nenapsano));
     }
 
     void spektrumSeZavira()
