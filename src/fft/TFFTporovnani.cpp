@@ -64,7 +64,6 @@ TFFTporovnani::TFFTporovnani(QWidget* parent) : QWidget(parent)
 {
     okna::nastavOkno(this, QStringLiteral("FFTporovnani"), QStringLiteral("Porovnání rychlosti DFT a FFT"),
                      QSize(809, 321));
-    most = new QObject(this);
 
     auto* gN = skupina(this, QStringLiteral("Nastavení"), QRect(8, 4, 250, 118));
     popisek(gN, QStringLiteral("Počet vstupních vzorků"), QPoint(10, 20));
@@ -212,7 +211,7 @@ void TFFTporovnani::spustitClick()
     spustit->setEnabled(false);
     casovac->start();
     m_vlakno = std::make_unique<Tvlakno>(
-        most, m_sdilene, [this](Tvlakno& v) { nastaveni(v); }, [this](Tvlakno& v) { vypis(v); });
+        m_sdilene, [this](Tvlakno& v) { nastaveni(v); }, [this](Tvlakno& v) { vypis(v); });
     m_vlakno->spust();
 }
 

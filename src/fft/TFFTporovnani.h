@@ -57,9 +57,6 @@ private:
     QPushButton* Button1 = nullptr;
     QTimer* casovac = nullptr;
 
-    // The worker's blocking calls are queued on this object, which lives as
-    // long as the window.
-    QObject* most = nullptr;
     SdilenePorovnani m_sdilene;
     std::unique_ptr<Tvlakno> m_vlakno;
 };

@@ -1,9 +1,6 @@
 #include "fft/Tvlakno.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QMetaObject>
-#include <QObject>
+#include <QTimer>
 #include <chrono>
 
 namespace {
@@ -18,9 +15,12 @@ std::uint32_t tiky()
 
 } // namespace
 
-Tvlakno::Tvlakno(QObject* most, SdilenePorovnani& sdilene, Rutina nastaveni, Rutina vypis)
-    : m_most(most), m_sdilene(sdilene), m_nastaveni(std::move(nastaveni)), m_vypis(std::move(vypis))
+Tvlakno::Tvlakno(SdilenePorovnani& sdilene, Rutina nastaveni, Rutina vypis)
+    : m_sdilene(sdilene), m_hlidac(std::make_unique<QTimer>()), m_nastaveni(std::move(nastaveni)),
+      m_vypis(std::move(vypis))
 {
+    m_hlidac->setInterval(1);
+    QObject::connect(m_hlidac.get(), &QTimer::timeout, [this] { obsluz(); });
 }
 
 Tvlakno::~Tvlakno() { zastavAPockej(); }
@@ -29,6 +29,7 @@ void Tvlakno::spust()
 {
     zastavit.store(0);
     m_skoncilo.store(false);
+    m_hlidac->start();
     m_vlakno = std::thread([this] { Execute(); });
 }
 
@@ -36,7 +37,30 @@ void Tvlakno::naSmycce(const Rutina& r)
 {
     if (!r)
         return;
-    QMetaObject::invokeMethod(m_most, [this, &r] { r(*this); }, Qt::BlockingQueuedConnection);
+    std::unique_lock<std::mutex> z(m_zamek);
+    m_pozadavek = &r;
+    m_hotovo = false;
+    m_vyrizeno.wait(z, [this] { return m_hotovo; });
+}
+
+void Tvlakno::obsluz()
+{
+    const Rutina* r = nullptr;
+    {
+        std::lock_guard<std::mutex> z(m_zamek);
+        r = m_pozadavek;
+    }
+    if (!r)
+        return;
+    // The worker waits until it is told the routine has run; the routine
+    // reads and writes the worker's fields meanwhile.
+    (*r)(*this);
+    {
+        std::lock_guard<std::mutex> z(m_zamek);
+        m_pozadavek = nullptr;
+        m_hotovo = true;
+    }
+    m_vyrizeno.notify_all();
 }
 
 void Tvlakno::Execute()
@@ -82,14 +106,16 @@ void Tvlakno::zastavAPockej()
         return;
     zastav();
     while (!m_skoncilo.load()) {
-        QCoreApplication::sendPostedEvents(m_most, QEvent::MetaCall);
+        obsluz();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     m_vlakno.join();
+    m_hlidac->stop();
 }
 
 void Tvlakno::pockej()
 {
     if (m_vlakno.joinable())
         m_vlakno.join();
+    m_hlidac->stop();
 }

@@ -6,15 +6,24 @@
 //
 // The progress counters, R and the stop request are shared with the window
 // without a lock; they are atomic 32-bit values, each read and written whole.
+//
+// The synchronous call onto the event loop is a request under a mutex that a
+// 1 ms timer of the event loop's thread serves, with the worker waiting on a
+// condition variable. No Qt object crosses the threads, so the hand-off is
+// plain to the thread sanitizer (the system's Qt is not instrumented, and its
+// queued calls would show as races), and a loop that waits for the worker
+// serves the request itself instead of deadlocking.
 #include "fft/porovnani.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <thread>
 
-class QObject;
+class QTimer;
 
 // What the window and the worker share during a run.
 struct SdilenePorovnani {
@@ -27,9 +36,8 @@ class Tvlakno {
 public:
     using Rutina = std::function<void(Tvlakno&)>;
 
-    // `most` lives on the event loop's thread and outlives this object; the
-    // two routines run there, through blocking queued calls on it.
-    Tvlakno(QObject* most, SdilenePorovnani& sdilene, Rutina nastaveni, Rutina vypis);
+    // Made on the event loop's thread, where the two routines run.
+    Tvlakno(SdilenePorovnani& sdilene, Rutina nastaveni, Rutina vypis);
     // Stops the run and waits for the thread (see zastavAPockej).
     ~Tvlakno();
     Tvlakno(const Tvlakno&) = delete;
@@ -45,10 +53,12 @@ public:
     bool skoncilo() const { return m_skoncilo.load(); }
 
     // Called on the event loop's thread: stops the run and waits until the
-    // thread has ended. While it waits it runs the worker's pending calls on
-    // `most` itself, so a worker blocked in such a call is never left waiting
-    // for a loop that is waiting for it.
+    // thread has ended. While it waits it serves the worker's requests
+    // itself, so a worker blocked in a call is never left waiting for a loop
+    // that is waiting for it.
     void zastavAPockej();
+    // Runs a routine the worker is waiting for, if any (event loop's thread).
+    void obsluz();
     // Waits for a thread that has finished (after `vypis`).
     void pockej();
 
@@ -64,8 +74,12 @@ private:
     void Execute();
     void naSmycce(const Rutina& r);
 
-    QObject* m_most;
     SdilenePorovnani& m_sdilene;
+    std::unique_ptr<QTimer> m_hlidac;
+    std::mutex m_zamek;
+    std::condition_variable m_vyrizeno;
+    const Rutina* m_pozadavek = nullptr; // guarded by m_zamek
+    bool m_hotovo = false;               // guarded by m_zamek
     Rutina m_nastaveni, m_vypis;
     std::thread m_vlakno;
     std::atomic<bool> m_skoncilo{false};

@@ -12,7 +12,7 @@ namespace {
 
 // The b butterflies of one block: upper rows u, lower rows l, W*b kept in t.
 // The rows never overlap, which lets the compiler work on several at once.
-inline void motylky(float* __restrict ur, float* __restrict ui, float* __restrict lr, float* __restrict li,
+inline __attribute__((always_inline)) void motylky(float* __restrict ur, float* __restrict ui, float* __restrict lr, float* __restrict li,
                     float* __restrict tr, float* __restrict ti, const float* __restrict C,
                     const float* __restrict S, int b)
 {
@@ -24,6 +24,16 @@ inline void motylky(float* __restrict ur, float* __restrict ui, float* __restric
         ur[j] = ur[j] + tr[j];
         ui[j] = ui[j] + ti[j];
     }
+}
+
+// The first stages have blocks of one, two and four butterflies; with the
+// block size known the compiler works across blocks instead.
+template <int b>
+inline __attribute__((always_inline)) void maleBloky(float* Fr, float* Fi, float* Tr, float* Ti, const float* C,
+                                                     const float* S, int N)
+{
+    for (int blok = 0; blok < N; blok += 2 * b)
+        motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, Tr + blok + b, Ti + blok + b, C, S, b);
 }
 
 } // namespace
@@ -66,9 +76,9 @@ void dft(Data& d, int N, int L)
     }
 }
 
-// Built also for AVX2 where the processor has it: the same operations in
-// wider registers, each still rounded to single.
-__attribute__((target_clones("avx2", "default"))) void fft(Data& d, int N, int L)
+namespace {
+
+inline __attribute__((always_inline)) void fftTelo(Data& d, int N, int L)
 {
     // Bit-reversed copy; r follows i as a counter whose carry runs from the
     // top bit down.
@@ -95,10 +105,32 @@ __attribute__((target_clones("avx2", "default"))) void fft(Data& d, int N, int L
         const int b = 1 << s;
         const float* C = d.Ce.data() + b - 1;
         const float* S = d.Se.data() + b - 1;
-        for (int blok = 0; blok < N; blok += 2 * b) {
-            motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, Tr + blok + b, Ti + blok + b, C, S, b);
-        }
+        if (b == 1)
+            maleBloky<1>(Fr, Fi, Tr, Ti, C, S, N);
+        else if (b == 2)
+            maleBloky<2>(Fr, Fi, Tr, Ti, C, S, N);
+        else if (b == 4)
+            maleBloky<4>(Fr, Fi, Tr, Ti, C, S, N);
+        else
+            for (int blok = 0; blok < N; blok += 2 * b)
+                motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, Tr + blok + b, Ti + blok + b, C, S, b);
     }
+}
+
+// The same operations built also for AVX2: wider registers, each value
+// still rounded to single. Chosen at run time, where the processor has it.
+__attribute__((target("avx2"))) void fftAvx2(Data& d, int N, int L) { fftTelo(d, N, L); }
+void fftZaklad(Data& d, int N, int L) { fftTelo(d, N, L); }
+
+} // namespace
+
+void fft(Data& d, int N, int L)
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2)
+        fftAvx2(d, N, L);
+    else
+        fftZaklad(d, N, L);
 }
 
 long double velikostDFT(const Data& d, int i) { return fft::velikost({d.Dre[i], d.Dim[i]}); }

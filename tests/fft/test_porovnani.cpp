@@ -13,6 +13,7 @@
 #include <cfloat>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <complex>
 #include <numbers>
 #include <thread>
@@ -84,6 +85,49 @@ private slots:
             // with the same magnitude.
             QVERIFY2(std::abs(std::complex<double>(d->Dre[k], -d->Dim[k]) - X) <= tolDFT, qPrintable(QString::number(k)));
             QVERIFY(std::abs(double(porovnani::velikostDFT(*d, k) - porovnani::velikostFFT(*d, k))) <= tolDFT + tolFFT);
+        }
+    }
+
+    // The FFT's loops give bit for bit the values of the plain algorithm:
+    // every row's factor product into T, then T[i] + T[p] or T[p] - T[i].
+    void fftJakoPrimyAlgoritmus()
+    {
+        for (int L : {1, 3, 6, 11}) {
+            const int N = 1 << L;
+            auto d = std::make_unique<porovnani::Data>();
+            std::mt19937 g(L);
+            porovnani::priprav(*d, N, g);
+            porovnani::fft(*d, N, L);
+            std::vector<float> Fr(N), Fi(N), Tr(N), Ti(N);
+            for (int i = 0; i < N; ++i) {
+                int r = 0;
+                for (int b = 0; b < L; ++b)
+                    if (i & (1 << b))
+                        r |= 1 << (L - 1 - b);
+                Fr[i] = d->x[r];
+                Fi[i] = 0;
+            }
+            for (int s = 0; s < L; ++s) {
+                const int b = 1 << s;
+                for (int i = 0; i < N; ++i)
+                    if (i & b) {
+                        const int k = (i & (b - 1)) << (L - 1 - s);
+                        Tr[i] = Fr[i] * d->C[k] - Fi[i] * d->S[k];
+                        Ti[i] = Fi[i] * d->C[k] + Fr[i] * d->S[k];
+                    } else {
+                        Tr[i] = Fr[i];
+                        Ti[i] = Fi[i];
+                    }
+                for (int i = 0; i < N; ++i) {
+                    const int p = i ^ b;
+                    Fr[i] = (i & b) ? Tr[p] - Tr[i] : Tr[i] + Tr[p];
+                    Fi[i] = (i & b) ? Ti[p] - Ti[i] : Ti[i] + Ti[p];
+                }
+            }
+            for (int i = 0; i < N; ++i) {
+                QCOMPARE(std::memcmp(&d->Fre[i], &Fr[i], sizeof(float)), 0);
+                QCOMPARE(std::memcmp(&d->Fim[i], &Fi[i], sizeof(float)), 0);
+            }
         }
     }
 
@@ -217,16 +261,15 @@ private slots:
         QTest::qWait(30);
     }
 
-    // The worker on its own: its routines run on the thread of `most`.
+    // The worker on its own: its routines run on the thread that made it.
     void vlaknoVolaSmycku()
     {
-        QObject most;
         SdilenePorovnani sdilene;
         sdilene.R.store(3);
         std::thread::id nastaveniVlakno, vypisVlakno;
         bool vypsano = false;
         Tvlakno v(
-            &most, sdilene,
+            sdilene,
             [&](Tvlakno& w) {
                 nastaveniVlakno = std::this_thread::get_id();
                 w.N = 64;
