@@ -10,30 +10,30 @@ namespace porovnani {
 
 namespace {
 
-// The b butterflies of one block: upper rows u, lower rows l, W*b kept in t.
-// The rows never overlap, which lets the compiler work on several at once.
-inline __attribute__((always_inline)) void motylky(float* __restrict ur, float* __restrict ui, float* __restrict lr, float* __restrict li,
-                    float* __restrict tr, float* __restrict ti, const float* __restrict C,
-                    const float* __restrict S, int b)
+// The b butterflies of one block: upper rows u, lower rows l; W*b is held in
+// single-precision registers. The rows never overlap, which lets the compiler
+// work on several at once.
+inline __attribute__((always_inline)) void motylky(float* __restrict ur, float* __restrict ui,
+                                                   float* __restrict lr, float* __restrict li,
+                                                   const float* __restrict C, const float* __restrict S, int b)
 {
     for (int j = 0; j < b; ++j) {
-        tr[j] = lr[j] * C[j] - li[j] * S[j];
-        ti[j] = li[j] * C[j] + lr[j] * S[j];
-        lr[j] = ur[j] - tr[j];
-        li[j] = ui[j] - ti[j];
-        ur[j] = ur[j] + tr[j];
-        ui[j] = ui[j] + ti[j];
+        const float wr = lr[j] * C[j] - li[j] * S[j];
+        const float wi = li[j] * C[j] + lr[j] * S[j];
+        lr[j] = ur[j] - wr;
+        li[j] = ui[j] - wi;
+        ur[j] = ur[j] + wr;
+        ui[j] = ui[j] + wi;
     }
 }
 
 // The first stages have blocks of one, two and four butterflies; with the
 // block size known the compiler works across blocks instead.
 template <int b>
-inline __attribute__((always_inline)) void maleBloky(float* Fr, float* Fi, float* Tr, float* Ti, const float* C,
-                                                     const float* S, int N)
+inline __attribute__((always_inline)) void maleBloky(float* Fr, float* Fi, const float* C, const float* S, int N)
 {
     for (int blok = 0; blok < N; blok += 2 * b)
-        motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, Tr + blok + b, Ti + blok + b, C, S, b);
+        motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, C, S, b);
 }
 
 } // namespace
@@ -46,6 +46,8 @@ void tabulky(Data& d, int N)
         d.S[i] = static_cast<float>(-std::sin(uhel));
     }
     const int L = fft::log2N(N);
+    for (int i = 0; i < N; ++i)
+        d.obracene[i] = fft::obratit(i, L);
     for (int s = 0; s < L; ++s)
         for (int j = 0; j < (1 << s); ++j) {
             d.Ce[(1 << s) - 1 + j] = d.C[j << (L - 1 - s)];
@@ -80,40 +82,29 @@ namespace {
 
 inline __attribute__((always_inline)) void fftTelo(Data& d, int N, int L)
 {
-    // Bit-reversed copy; r follows i as a counter whose carry runs from the
-    // top bit down.
-    for (int i = 0, r = 0; i < N; ++i) {
-        d.Fre[i] = d.x[r];
+    for (int i = 0; i < N; ++i) {
+        d.Fre[i] = d.x[d.obracene[i]];
         d.Fim[i] = 0;
-        int bit = N >> 1;
-        while (r & bit) {
-            r ^= bit;
-            bit >>= 1;
-        }
-        r |= bit;
     }
     // Each butterfly: the lower row's value times W(k, N), then a + W*b on
     // the upper row and a - W*b on the lower one. The loops walk the
     // butterflies block by block instead of testing bit s of every row, and
-    // keep W*b in the work array; the operations and their rounding are the
-    // same.
+    // keep W*b in registers; the operations and their rounding are the same.
     float* Fr = d.Fre.data();
     float* Fi = d.Fim.data();
-    float* Tr = d.Tre.data();
-    float* Ti = d.Tim.data();
     for (int s = 0; s < L; ++s) {
         const int b = 1 << s;
         const float* C = d.Ce.data() + b - 1;
         const float* S = d.Se.data() + b - 1;
         if (b == 1)
-            maleBloky<1>(Fr, Fi, Tr, Ti, C, S, N);
+            maleBloky<1>(Fr, Fi, C, S, N);
         else if (b == 2)
-            maleBloky<2>(Fr, Fi, Tr, Ti, C, S, N);
+            maleBloky<2>(Fr, Fi, C, S, N);
         else if (b == 4)
-            maleBloky<4>(Fr, Fi, Tr, Ti, C, S, N);
+            maleBloky<4>(Fr, Fi, C, S, N);
         else
             for (int blok = 0; blok < N; blok += 2 * b)
-                motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, Tr + blok + b, Ti + blok + b, C, S, b);
+                motylky(Fr + blok, Fi + blok, Fr + blok + b, Fi + blok + b, C, S, b);
     }
 }
 

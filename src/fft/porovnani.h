@@ -15,16 +15,17 @@ namespace porovnani {
 inline constexpr int MaxN = 2048;
 using Pole = std::array<float, MaxN>;
 
-// The nine arrays of one run: input, cosine and sine tables, FFT result, DFT
-// result, FFT work array. The FFT reads the same table values through a copy
+// The arrays of one run: input, cosine and sine tables, FFT result, DFT
+// result. The FFT reads the same table values through a copy
 // ordered by stage (stage s at offset 2^s - 1, W(j * 2^(L-1-s), N) for
-// j < 2^s), so that each stage walks its factors one after another.
+// j < 2^s), so that each stage walks its factors one after another, and takes
+// the bit reversal of each index from a table made with them.
 struct Data {
     Pole x{}, C{}, S{};
     Pole Fre{}, Fim{};
     Pole Dre{}, Dim{};
-    Pole Tre{}, Tim{};
     Pole Ce{}, Se{};
+    std::array<std::int32_t, MaxN> obracene{}; // rev(i), the L-bit reversal of i
 };
 
 // x[i] = r/10 with r uniform in 0 ... 9; C[i] = cos(2*pi*i/N), S[i] =
