@@ -17,6 +17,9 @@
 #include "sampling/Taliasing.h"
 #include "sampling/TaliasingVS.h"
 #include "sampling/TaliasingVZ.h"
+#include "fft/TFFT.h"
+#include "fft/TFFTporovnani.h"
+#include "fft/TFFTv.h"
 
 namespace tabulkaOken {
 
@@ -45,9 +48,9 @@ const std::vector<TOkno>& okna()
         {"TDTFT", "DTFT", nove<TDTFT>, true},
         {"TDFT", "DFT", nove<TDFT>, true},
         {"TaliasingVZ", "aliasingVZ", nove<TaliasingVZ>, true},
-        {"TFFTv", "FFTv", nullptr, true},
-        {"TFFT", "FFT", nullptr, false},
-        {"TFFTporovnani", "FFTporovnani", nullptr, true},
+        {"TFFTv", "FFTv", nove<TFFTv>, true},
+        {"TFFT", "FFT", nove<TFFT>, false},
+        {"TFFTporovnani", "FFTporovnani", nove<TFFTporovnani>, true},
         {"TKonvoluce", "Konvoluce", nove<TKonvoluce>, true},
         {"Tkreslic", "kreslic", nove<Tkreslic>, true},
     };

@@ -29,6 +29,8 @@ MENU = [
     ((2, 1, 0), "DFR - diskrétní Fourierova řada ( discrete Fourier series )"),
     ((2, 1, 1), "DTFT - Fourierova transformace diskrétního signálu ( discrete time Fourier transform )"),
     ((2, 1, 2), "DFT - diskrétní Fourierova transformace ( discrete Fourier transform )"),
+    ((2, 2, 0), "FFT - rychlá Fourierova transformace ( fast Fourier transform )"),
+    ((2, 2, 1), "Porovnání rychlosti DFT a FFT"),
 ]
 # The links of the topic index, top to bottom, with the windows they show.
 INDEX = [
@@ -45,6 +47,8 @@ INDEX = [
     "DFR - diskrétní Fourierova řada ( discrete Fourier series )",
     "DTFT - Fourierova transformace diskrétního signálu ( discrete time Fourier transform )",
     "DFT - diskrétní Fourierova transformace ( discrete Fourier transform )",
+    "FFT - rychlá Fourierova transformace ( fast Fourier transform )",
+    "Porovnání rychlosti DFT a FFT",
 ]
 NAPOVEDA = "Nápověda VORTA"
 NENAPSANO = "Téma není napsáno"
