@@ -1,61 +1,8 @@
 #include "analysis/TDFT.h"
 
-#include "graf/TGraf.h"
-
-#include <QLabel>
-#include <QScrollBar>
-
 TDFT::TDFT(QWidget* parent)
-    : TAnalyza({5, QStringLiteral("DFT"), QStringLiteral("DFT - diskrétní Fourierova transformace ( discrete Fourier transform )"),
-                QStringLiteral("/odft.html"), QSize(985, 681), true},
-               parent)
+    : TDiskretni({5, QStringLiteral("DFT"), QStringLiteral("DFT - diskrétní Fourierova transformace ( discrete Fourier transform )"),
+                  QStringLiteral("/odft.html"), QSize(985, 681), true},
+                 -2, 22, parent)
 {
-    origin->nastavOsy(-0.5, 1.5, -1.2, 1.2, 8, 12);
-    obraz->nastavOsy(-0.5, 1.5, -1.2, 1.2, 8, 12);
-    an->nastavNadpisy(QStringLiteral("Spektrum signálu - |cm|"), QStringLiteral("Harmonická m"),
-                      QStringLiteral("Amplituda |cm|"));
-    an->nastavOsy(-40, 40, -2, 22, 40, 12);
-    bn->nastavNadpisy(QStringLiteral("Spektrum signálu - arg(cm)"), QStringLiteral("Harmonická m"),
-                      QStringLiteral("Amplituda arg(cm)[°]"));
-    bn->nastavOsy(-40, 40, -225, 225, 40, 10);
-
-    stupen->setToolTip(QStringLiteral("Volba počtu harmonických pro rekonstrukci"));
-    harmonickych->setToolTip(QStringLiteral("Počet harmonických použitých při rekonstrukci"));
-    const QSignalBlocker ticho(stupen), ticho2(vzorku);
-    stupen->setRange(-1, dft::MaxHarmonicka);
-    stupen->setValue(dft::MaxHarmonicka);
-    vzorku->setRange(2, 40);
-    vzorku->setValue(20);
-}
-
-void TDFT::zmenadat()
-{
-    const analyza::Interval interval = ctiInterval();
-    m_vzorky.assign(interval.y.begin(), interval.y.end());
-    m_M = interval.M;
-    vzorkuChange();
-}
-
-void TDFT::vzorkuChange()
-{
-    m_N = vzorku->value();
-    const dft::Stupen s = dft::upravStupen(stupen->value(), stupen->maximum(), m_N);
-    {
-        const QSignalBlocker ticho(stupen);
-        stupen->setMaximum(s.maximum);
-        stupen->setValue(s.pozice);
-    }
-    vzorecku->setText(dft::popisVzorku(m_N));
-    m_x = dft::vzorkuj(m_vzorky, m_M, m_N, m_N);
-    vykresli(origin, dft::vstup(m_vzorky, m_M, m_x));
-    m_X = dft::koeficienty(m_x);
-    stupenChange();
-}
-
-void TDFT::stupenChange()
-{
-    // the reconstruction divides by N, the spectrum is shown undivided
-    const int P = stupen->value();
-    harmonickych->setText(dft::popisStupne(P));
-    kresliSpektrum(obraz, an, bn, P, m_N, m_X.Re, m_X.Im, m_N);
 }

@@ -2,26 +2,19 @@
 // DFT: N samples of the interval 0 <= t < 1 as a finite sequence, X[m]
 // for m = -40 ... 40 as line spectra repeating with period N, and the
 // sequence rebuilt by the inverse DFT restricted to X[0] ... X[P].
-#include "analysis/TAnalyza.h"
-#include "analysis/dft.h"
+#include "analysis/TDiskretni.h"
 
-class TDFT : public TAnalyza {
+class TDFT : public TDiskretni {
     Q_OBJECT
 public:
     explicit TDFT(QWidget* parent = nullptr);
 
-    void zmenadat() override;
-    const dft::Spektrum& koeficienty() const { return m_X; }
-    const std::vector<float>& posloupnost() const { return m_x; }
-
 protected:
-    void stupenChange() override;
-    void vzorkuChange() override;
-
-private:
-    std::vector<float> m_vzorky; // the interval as read, kept for vzorku
-    int m_M = 1;
-    int m_N = 20;
-    std::vector<float> m_x;
-    dft::Spektrum m_X;
+    dft::Spektrum spocti(std::span<const float> x) const override { return dft::koeficienty(x); }
+    std::vector<TBod> vstup(std::span<const float> y, int M, std::span<const float> x) const override
+    {
+        return dft::vstup(y, M, x);
+    }
+    // The reconstruction divides by N; the spectrum is shown undivided.
+    double meritko(int N) const override { return N; }
 };
