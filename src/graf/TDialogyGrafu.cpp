@@ -4,10 +4,19 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
 const QString titulek = QStringLiteral("VORTA");
+
+// "png" from "PNG (*.png)"; the default for a filter of anything else.
+QString priponaFiltru(const QString& filtr, const QString& vychozi)
+{
+    static const QRegularExpression jedna(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)\\)$"));
+    const auto m = jedna.match(filtr);
+    return m.hasMatch() ? m.captured(1) : vychozi;
+}
 
 QString vyber(QWidget* rodic, StavDialogu& stav, bool ukladani)
 {
@@ -17,7 +26,14 @@ QString vyber(QWidget* rodic, StavDialogu& stav, bool ukladani)
     // The graph asks about overwriting itself, with its own words.
     d.setOption(QFileDialog::DontConfirmOverwrite);
     d.setNameFilters(stav.filtry);
-    d.setDefaultSuffix(stav.pripona);
+    if (!stav.filtr.isEmpty())
+        d.selectNameFilter(stav.filtr);
+    if (!stav.pripona.isEmpty()) {
+        const QString vychozi = stav.pripona;
+        auto pripona = [&d, vychozi](const QString& filtr) { d.setDefaultSuffix(priponaFiltru(filtr, vychozi)); };
+        pripona(d.selectedNameFilter());
+        QObject::connect(&d, &QFileDialog::filterSelected, &d, pripona);
+    }
     if (!stav.slozka.isEmpty())
         d.setDirectory(stav.slozka);
     if (!stav.soubor.isEmpty())
@@ -28,6 +44,7 @@ QString vyber(QWidget* rodic, StavDialogu& stav, bool ukladani)
     const QFileInfo info(soubor);
     stav.slozka = info.absolutePath();
     stav.soubor = info.fileName();
+    stav.filtr = d.selectedNameFilter();
     return soubor;
 }
 

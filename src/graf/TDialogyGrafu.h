@@ -10,9 +10,12 @@ class QWidget;
 // it remembers for the life of the program.
 struct StavDialogu {
     QStringList filtry;
-    QString pripona; // appended to a name without a suffix; empty = none
+    // Appended to a name without a suffix; empty = none. A filter with one
+    // extension ("PNG (*.png)") appends that extension instead while chosen.
+    QString pripona;
     QString slozka;
     QString soubor;
+    QString filtr; // the filter chosen last; empty = the first
 };
 
 class TDialogyGrafu {

@@ -210,7 +210,7 @@ vorta::graf::PopisGrafu TGraf::popis() const
 void TGraf::vykresli(QPainter& p)
 {
     opravRozsahy();
-    vorta::graf::vykresliGraf(m_platno, popis());
+    m_kreslir.vykresli(m_platno, popis());
     p.drawImage(0, 0, m_platno);
 }
 

@@ -6,6 +6,7 @@
 // Style code: 0 moves the pen, > 0 draws a line from the pen, < 0 draws a
 // circle marker; |code| mod 100 picks the colour, |code| div 100 the pen
 // width (0 = SirkaCary). The first point after Smaz is always a move.
+#include "graf/KreslirGrafu.h"
 #include "graf/bod.h"
 
 #include <QColor>
@@ -22,10 +23,6 @@ class QPainter;
 class QMimeData;
 class TDialogyGrafu;
 class TMenuGrafu;
-namespace vorta::graf {
-struct PopisGrafu;
-}
-
 class TGraf : public QWidget {
     Q_OBJECT
 public:
@@ -109,6 +106,8 @@ public:
 
     // The whole paint routine, onto any painter of the control's size.
     void vykresli(QPainter& p);
+    // The fields as the painter reads them.
+    vorta::graf::PopisGrafu popis() const;
     // The picture as saved: frameless, on white when bezPozadi, 8 bits per
     // pixel; the control itself keeps its look and is not repainted.
     QImage obrazek(bool bezPozadi);
@@ -144,7 +143,6 @@ protected:
 private:
     void zmeneno();
     void opravRozsahy();
-    vorta::graf::PopisGrafu popis() const;
     TGraf* zdrojTazeni(const QMimeData* data) const;
 
     QColor m_barvaPozadi{0, 255, 255};
@@ -165,5 +163,6 @@ private:
     bool m_stisknuto = false;
     std::uint64_t m_cislo = 0;
     QImage m_platno; // reused by every paint
+    vorta::graf::KreslirGrafu m_kreslir;
     TMenuGrafu* m_menuGrafu = nullptr;
 };

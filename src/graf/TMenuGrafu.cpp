@@ -34,7 +34,7 @@ TMenuGrafu::TMenuGrafu(TGraf* graf)
     m_ulozit->setEnabled(graf->MenuUlozit());
 
     const QString filtrGrafu = QStringLiteral("Soubor s grafy (*.vgf)");
-    m_obrazky.filtry = {QStringLiteral("Bitmap (*.bmp)"), filtrVse};
+    m_obrazky.filtry = {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PNG (*.png)"), filtrVse};
     m_obrazky.pripona = QStringLiteral("bmp");
     m_ulozeni.filtry = {filtrGrafu, filtrVse};
     m_ulozeni.pripona = QStringLiteral("vgf");
@@ -47,12 +47,15 @@ void TMenuGrafu::setDialogy(std::shared_ptr<TDialogyGrafu> dialogy)
         m_dialogy = std::move(dialogy);
 }
 
-std::optional<QString> TMenuGrafu::vyberCil(StavDialogu& stav)
+std::optional<QString> TMenuGrafu::vyberCil(StavDialogu& stav, const std::function<QString(const QString&)>& uprava)
 {
     for (;;) {
-        const QString soubor = m_dialogy->ulozit(m_graf, stav);
+        QString soubor = m_dialogy->ulozit(m_graf, stav);
         if (soubor.isEmpty())
             return std::nullopt;
+        // The question is about the file that would really be replaced.
+        if (uprava)
+            soubor = uprava(soubor);
         if (!QFileInfo::exists(soubor))
             return soubor;
         switch (m_dialogy->otazka(m_graf, otazkaPrepsat)) {
@@ -65,16 +68,20 @@ std::optional<QString> TMenuGrafu::vyberCil(StavDialogu& stav)
 
 void TMenuGrafu::ulozObrazek(bool bezPozadi)
 {
-    const auto soubor = vyberCil(m_obrazky);
+    const auto soubor = vyberCil(m_obrazky, [this](const QString& s) {
+        return vorta::graf::cilObrazku(s, m_obrazky.filtr).soubor;
+    });
     if (!soubor)
         return;
-    if (const auto chyba = vorta::graf::ulozObrazek(m_graf->obrazek(bezPozadi), *soubor))
+    // The name is final: its extension now says the format.
+    const auto cil = vorta::graf::cilObrazku(*soubor, m_obrazky.filtr);
+    if (const auto chyba = vorta::graf::ulozObrazek(m_graf->obrazek(bezPozadi), cil))
         m_dialogy->chyba(m_graf, chybaObrazku + *chyba);
 }
 
 void TMenuGrafu::ulozGraf()
 {
-    const auto soubor = vyberCil(m_ulozeni);
+    const auto soubor = vyberCil(m_ulozeni, {});
     if (!soubor)
         return;
     if (!vorta::graf::ulozVgf(*soubor, m_graf->PocetBodu(), m_graf->sloty().data()))
@@ -88,7 +95,8 @@ void TMenuGrafu::nactiGraf()
         return;
     using vorta::graf::StavNacteni;
     const vorta::graf::NactenyGraf n = vorta::graf::nactiVgf(soubor);
-    if (n.stav == StavNacteni::Ok || n.stav == StavNacteni::Zkraceny)
+    // Read whole and checked first: a damaged file leaves the graph as it was.
+    if (n.stav == StavNacteni::Ok)
         m_graf->nastavZaznamy(n.pocet, n.zaznamy.data(), int(n.zaznamy.size()));
     m_graf->update();
     if (n.stav == StavNacteni::NeplatnyFormat)

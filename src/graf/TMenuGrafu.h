@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -32,8 +33,9 @@ public:
     const StavDialogu& dialogOtevreni() const { return m_otevreni; }
 
 private:
-    // The save dialog, asked again after "no" to the overwrite question.
-    std::optional<QString> vyberCil(StavDialogu& stav);
+    // The save dialog, asked again after "no" to the overwrite question;
+    // `uprava` turns the chosen name into the file really written.
+    std::optional<QString> vyberCil(StavDialogu& stav, const std::function<QString(const QString&)>& uprava);
 
     TGraf* m_graf;
     QMenu* m_menu;

@@ -12,10 +12,11 @@ namespace vorta::graf {
 QRgb barvaStylu(std::int32_t styl);
 
 // |code| div 100, or the graph's default width when that is 0. The result is
-// at least 1 and at most maxSirkaPera: a width beyond any picture only makes
-// the rasteriser work without changing what is seen.
+// at least 1 and at most maxSirkaPera. The windows draw with widths 1 to 4;
+// the cap is far above them, and low enough that no graph file, however
+// crafted, can make a paint slow (markers grow with the width too).
 int sirkaStylu(std::int32_t styl, int sirkaCary);
-inline constexpr int maxSirkaPera = 2048;
+inline constexpr int maxSirkaPera = 16;
 
 // The greys of the two-pixel 3D edges.
 inline constexpr QRgb hranaSvetla = 0xFFFFFFFF;    // highlight

@@ -1,5 +1,6 @@
 #include "graf/body.h"
 
+#include "graf/Znacka.h"
 #include "graf/barvy.h"
 
 #include <QImage>
@@ -111,11 +112,10 @@ void tenkaCara(QImage& o, QPoint a, QPoint b, QRgb barva)
 
 class Kreslir {
 public:
-    Kreslir(QImage& plocha, const PopisGrafu& g) : m_o(plocha), m_g(g), m_w(plocha.width()), m_h(plocha.height())
+    Kreslir(QImage& plocha, const PopisGrafu& g, bool razitka)
+        : m_o(plocha), m_g(g), m_w(plocha.width()), m_h(plocha.height()), m_razitka(razitka)
     {
-        m_o.bits(); // detached before the painter starts, written directly below
-        m_p.begin(&m_o);
-        m_p.setBrush(QColor(g.barvaPozadi));
+        m_o.bits(); // detached before any painter starts, written directly below
     }
     ~Kreslir() { vyprazdni(); }
 
@@ -128,10 +128,7 @@ public:
         vyprazdni();
         m_barva = barva;
         m_sirka = sirka;
-        // Square caps instead of round ones: at these widths they look the
-        // same, and round caps make the stroker build a curve for every
-        // segment end, which doubled the cost of a repaint.
-        m_p.setPen(QPen(QColor(barva), sirka, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        m_peroPlatne = false;
     }
 
     void presun(Bod b) { m_pero = b; }
@@ -163,14 +160,37 @@ public:
         if (b.x < -okraj || b.y < -okraj || b.x > m_w + okraj || b.y > m_h + okraj)
             return;
         vyprazdni(); // a later line may cross an earlier marker, and the reverse
-        m_p.drawEllipse(QPoint(int(b.x), int(b.y)), r, r);
+        const QPoint stred(int(b.x), int(b.y));
+        if (m_razitka) {
+            Znacka::pro(m_sirka).orazitkuj(m_o, stred, m_barva, m_g.barvaPozadi);
+            return;
+        }
+        nakresliZnacku(malir(), stred, m_sirka);
     }
 
 private:
+    // The painter starts only when something needs it: a graph of thin
+    // lines and stamped markers never does.
+    QPainter& malir()
+    {
+        if (!m_p.isActive()) {
+            m_p.begin(&m_o);
+            m_p.setBrush(QColor(m_g.barvaPozadi));
+        }
+        if (!m_peroPlatne) {
+            // Square caps instead of round ones: at these widths they look
+            // the same, and round caps make the stroker build a curve for
+            // every segment end, which doubled the cost of a repaint.
+            m_p.setPen(QPen(QColor(m_barva), m_sirka, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+            m_peroPlatne = true;
+        }
+        return m_p;
+    }
+
     void vyprazdni()
     {
         if (!m_cary.isEmpty())
-            m_p.drawLines(m_cary.constData(), int(m_cary.size()));
+            malir().drawLines(m_cary.constData(), int(m_cary.size()));
         m_cary.clear();
     }
 
@@ -178,22 +198,24 @@ private:
     QPainter m_p;
     const PopisGrafu& m_g;
     int m_w, m_h;
+    bool m_razitka;
     QRgb m_barva = 0;
     int m_sirka = 0;
+    bool m_peroPlatne = false;
     Bod m_pero{0, 0};
     QVarLengthArray<QLine, 512> m_cary;
 };
 
 } // namespace
 
-void vykresliBody(QImage& plocha, const PopisGrafu& g, Rozsah rx, Rozsah ry)
+void vykresliBody(QImage& plocha, const PopisGrafu& g, Rozsah rx, Rozsah ry, bool razitka)
 {
     if (!g.sloty || plocha.isNull())
         return;
     const double h = plocha.height();
     const double sx = plocha.width() / (rx.max - rx.min);
     const double sy = plocha.height() / (ry.max - ry.min);
-    Kreslir k(plocha, g);
+    Kreslir k(plocha, g, razitka);
     double pyPredchozi = 0;
     for (int i = 0; i < PocetSlotu; ++i) {
         const TBod& b = g.sloty[i];

@@ -9,7 +9,8 @@ namespace vorta::graf {
 
 // `plocha` already holds the background, grid and zero lines; its bottom row
 // + 1 is the minimum of y, its column 0 the minimum of x. The ranges are the
-// repaired ones.
-void vykresliBody(QImage& plocha, const PopisGrafu& g, Rozsah rx, Rozsah ry);
+// repaired ones. Markers are stamped (`razitka`) or drawn by the painter;
+// the pixels are the same.
+void vykresliBody(QImage& plocha, const PopisGrafu& g, Rozsah rx, Rozsah ry, bool razitka);
 
 } // namespace vorta::graf

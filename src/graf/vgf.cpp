@@ -34,7 +34,8 @@ NactenyGraf dekodujVgf(QByteArrayView data)
         return v; // ChybaCteni
     const TBod hlavicka = ctiZaznam(data.data());
     // The mark is compared after rounding, as a single; NaN never matches.
-    if (zaokrouhli(hlavicka.x) != 12345.0L || hlavicka.Styl < 0 || hlavicka.Styl > MaxBodu) {
+    // A file of another version may mean something else by the same bytes.
+    if (zaokrouhli(hlavicka.x) != 12345.0L || hlavicka.y != verze || hlavicka.Styl < 0 || hlavicka.Styl > MaxBodu) {
         v.stav = StavNacteni::NeplatnyFormat;
         return v;
     }
@@ -43,8 +44,6 @@ NactenyGraf dekodujVgf(QByteArrayView data)
     v.zaznamy.reserve(mam);
     for (qsizetype k = 0; k < mam; ++k)
         v.zaznamy.push_back(ctiZaznam(data.data() + VelikostZaznamu * (k + 1)));
-    // A short file keeps only the points it really holds, so that no point
-    // counted in the graph carries coordinates left from an earlier list.
     v.pocet = int(std::min<qsizetype>(hlavicka.Styl, mam));
     v.stav = mam == chci ? StavNacteni::Ok : StavNacteni::Zkraceny;
     return v;
@@ -66,13 +65,23 @@ NactenyGraf nactiVgf(const QString& cesta)
     return dekodujVgf(data);
 }
 
+bool zapisVgf(QIODevice& cil, int pocet, const TBod* sloty)
+{
+    const QByteArray data = zakodujVgf(pocet, sloty);
+    if (cil.write(data) != data.size())
+        return false;
+    // A small file stays in the device's buffer; a full disk shows only
+    // when the buffer goes out.
+    auto* soubor = qobject_cast<QFileDevice*>(&cil);
+    return !soubor || (soubor->flush() && soubor->error() == QFileDevice::NoError);
+}
+
 bool ulozVgf(const QString& cesta, int pocet, const TBod* sloty)
 {
     QSaveFile f(cesta);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray data = zakodujVgf(pocet, sloty);
-    if (f.write(data) != data.size()) {
+    if (!zapisVgf(f, pocet, sloty)) {
         f.cancelWriting();
         return false;
     }

@@ -10,30 +10,38 @@
 #include <QString>
 #include <vector>
 
+class QIODevice;
+
 namespace vorta::graf {
 
 // The whole file for a graph of `pocet` points (clamped to 0 ... 3072);
 // `sloty` holds at least pocet + 1 records.
 QByteArray zakodujVgf(int pocet, const TBod* sloty);
 
+// Only Ok replaces a graph; every other state leaves it as it was.
 enum class StavNacteni {
     Ok,
-    NeplatnyFormat, // mark not 12345 or count outside 0 ... 3072: graph left as it was
-    ChybaCteni,     // nothing usable (cannot open, no whole header): graph left as it was
-    Zkraceny,       // fewer records than announced: what was read replaces the graph
+    NeplatnyFormat, // mark not 12345, version not 1.0, or count outside 0 ... 3072
+    ChybaCteni,     // nothing usable (cannot open, no whole header)
+    Zkraceny,       // fewer records than announced
 };
 
 struct NactenyGraf {
     StavNacteni stav = StavNacteni::ChybaCteni;
-    int pocet = 0;              // the count the graph takes
+    int pocet = 0;              // the count the records hold
     std::vector<TBod> zaznamy;  // slots 0 ... as read
 };
 
 NactenyGraf dekodujVgf(QByteArrayView data);
 NactenyGraf nactiVgf(const QString& cesta);
 
+// The whole file onto an open device, its buffer flushed: false when any
+// byte did not reach the device.
+bool zapisVgf(QIODevice& cil, int pocet, const TBod* sloty);
+
 // Written to a temporary file beside the target, which replaces the target
-// only once every byte is written: a failed save leaves the old file whole.
+// only once every byte is written and flushed: a failed save (a full disk
+// included) leaves the old file whole.
 bool ulozVgf(const QString& cesta, int pocet, const TBod* sloty);
 
 } // namespace vorta::graf

@@ -130,7 +130,7 @@ int zaokrouhliPulku(int v) { return zaokrouhliNaInt(v / 2.0L); }
 
 } // namespace
 
-QRect vykresliGraf(QImage& platno, const PopisGrafu& g)
+QRect vykresliPozadi(QImage& platno, const PopisGrafu& g)
 {
     const int W = g.velikost.width(), H = g.velikost.height();
     if (platno.size() != g.velikost || platno.format() != QImage::Format_RGB32)
@@ -224,13 +224,27 @@ QRect vykresliGraf(QImage& platno, const PopisGrafu& g)
     svisla(p, R, T, B, 0xFF000000);
     vodorovna(p, R, L, B, 0xFF000000);
     svisla(p, L, B, T, 0xFF000000);
-
-    if (R > L && B > T) {
-        QImage plocha = platno.copy(L, T, R - L, B - T);
-        vykresliBody(plocha, g, rx, ry);
-        p.drawImage(L, T, plocha);
-    }
     return QRect(QPoint(L, T), QPoint(R, B));
+}
+
+void vykresliBodyDo(QImage& platno, QRect plocha, const PopisGrafu& g, bool razitka)
+{
+    const int L = plocha.left(), T = plocha.top(), R = plocha.right(), B = plocha.bottom();
+    if (plocha.isNull() || R <= L || B <= T)
+        return;
+    // The plot area is a window onto the canvas rather than a copy of it:
+    // the same pixels, without copying them out and back.
+    const qsizetype radek = platno.bytesPerLine();
+    QImage okno(platno.bits() + T * radek + L * qsizetype(sizeof(QRgb)), R - L, B - T, radek,
+                QImage::Format_RGB32);
+    vykresliBody(okno, g, opravRozsah(g.xMin, g.xMax), opravRozsah(g.yMin, g.yMax), razitka);
+}
+
+QRect vykresliGraf(QImage& platno, const PopisGrafu& g, bool razitka)
+{
+    const QRect plocha = vykresliPozadi(platno, g);
+    vykresliBodyDo(platno, plocha, g, razitka);
+    return plocha;
 }
 
 } // namespace vorta::graf

@@ -40,6 +40,14 @@ inline constexpr int maxDilku = 4096;
 
 // Draws into `platno` (made Format_RGB32 of `g.velikost` when it is not) and
 // returns the plot area: left, top, right and bottom edges of the plot frame.
-QRect vykresliGraf(QImage& platno, const PopisGrafu& g);
+// This is the plain path, everything drawn anew; KreslirGrafu gives the same
+// pixels faster. Markers are stamped (`razitka`) or drawn by the painter.
+QRect vykresliGraf(QImage& platno, const PopisGrafu& g, bool razitka = true);
+
+// The two halves of it: everything but the points (which reads neither
+// `sloty`, `tvarovac` nor `sirkaCary`), then the points into the plot area
+// of a canvas that holds that background.
+QRect vykresliPozadi(QImage& platno, const PopisGrafu& g);
+void vykresliBodyDo(QImage& platno, QRect plocha, const PopisGrafu& g, bool razitka);
 
 } // namespace vorta::graf

@@ -1,0 +1,74 @@
+#include "graf/Znacka.h"
+
+#include "graf/barvy.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace vorta::graf {
+
+void nakresliZnacku(QPainter& p, QPoint stred, int sirka)
+{
+    const int r = 2 * sirka;
+    p.drawEllipse(stred, r, r);
+}
+
+Znacka::Znacka(int sirka)
+{
+    // Three colours that no pixel can mix (the painter does not antialias
+    // here) tell the untouched, ring and inside pixels apart.
+    constexpr QRgb nic = 0xFF000000, pero = 0xFFFF0000, vypln = 0xFF0000FF;
+    const int okraj = 2 * sirka + sirka + 4;
+    QImage o(2 * okraj + 1, 2 * okraj + 1, QImage::Format_RGB32);
+    o.fill(nic);
+    {
+        QPainter p(&o);
+        p.setPen(QPen(QColor(pero), sirka, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        p.setBrush(QColor(vypln));
+        nakresliZnacku(p, QPoint(okraj, okraj), sirka);
+    }
+    for (int y = 0; y < o.height(); ++y) {
+        const auto* radek = reinterpret_cast<const QRgb*>(o.constScanLine(y));
+        for (int x = 0; x < o.width();) {
+            const QRgb c = radek[x];
+            int k = x + 1;
+            while (k < o.width() && radek[k] == c)
+                ++k;
+            if (c != nic)
+                m_useky.push_back({y - okraj, x - okraj, k - x, c == pero});
+            x = k;
+        }
+    }
+}
+
+const Znacka& Znacka::pro(int sirka)
+{
+    static const auto vsechny = [] {
+        std::array<std::unique_ptr<Znacka>, maxSirkaPera> z;
+        for (int w = 1; w <= maxSirkaPera; ++w)
+            z[w - 1].reset(new Znacka(w));
+        return z;
+    }();
+    return *vsechny[std::clamp(sirka, 1, maxSirkaPera) - 1];
+}
+
+void Znacka::orazitkuj(QImage& o, QPoint stred, QRgb pero, QRgb vypln) const
+{
+    const int w = o.width(), h = o.height();
+    const qsizetype radek = o.bytesPerLine();
+    uchar* bity = o.bits();
+    for (const Usek& u : m_useky) {
+        const int y = stred.y() + u.y;
+        if (y < 0 || y >= h)
+            continue;
+        const int x0 = std::max(stred.x() + u.x, 0), x1 = std::min(stred.x() + u.x + u.delka, w);
+        if (x0 >= x1)
+            continue;
+        auto* p = reinterpret_cast<QRgb*>(bity + y * radek);
+        std::fill(p + x0, p + x1, u.pero ? pero : vypln);
+    }
+}
+
+} // namespace vorta::graf
