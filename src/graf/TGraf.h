@@ -106,8 +106,10 @@ public:
 
     // The whole paint routine, onto any painter of the control's size.
     void vykresli(QPainter& p);
-    // The fields as the painter reads them.
+    // The fields as the painter reads them, and the painter that keeps the
+    // background between paints.
     vorta::graf::PopisGrafu popis() const;
+    const vorta::graf::KreslirGrafu& kreslir() const { return m_kreslir; }
     // The picture as saved: frameless, on white when bezPozadi, 8 bits per
     // pixel; the control itself keeps its look and is not repainted.
     QImage obrazek(bool bezPozadi);

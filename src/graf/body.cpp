@@ -92,20 +92,28 @@ void tenkaCara(QImage& o, QPoint a, QPoint b, QRgb barva)
     const std::int64_t prvni = std::int64_t(k0), posledni = std::int64_t(k1);
     // Minor axis by the midpoint rule: offset = floor((2 k m + n) / 2n).
     std::int64_t citatel = 2 * prvni * vedlejsi + n;
-    std::int64_t posun = citatel / (2 * n);
+    const std::int64_t posun = citatel / (2 * n);
     std::int64_t zbytek = citatel % (2 * n);
     const int w = o.width(), h = o.height();
     const qsizetype radek = o.bytesPerLine();
     uchar* bity = o.bits();
+    // Stepped rather than multiplied out: a crafted file of long zigzags
+    // writes millions of these pixels per paint.
+    std::int64_t x = a.x() + (podleX ? sx * prvni : sx * posun);
+    std::int64_t y = a.y() + (podleX ? sy * posun : sy * prvni);
+    const int hx = podleX ? sx : 0, hy = podleX ? 0 : sy; // along the major axis
+    const int vx = podleX ? 0 : sx, vy = podleX ? sy : 0; // along the minor one
+    const std::int64_t krok = 2 * vedlejsi, cyklus = 2 * n;
     for (std::int64_t k = prvni; k <= posledni; ++k) {
-        const std::int64_t x = a.x() + (podleX ? sx * k : sx * posun);
-        const std::int64_t y = a.y() + (podleX ? sy * posun : sy * k);
-        if (x >= 0 && y >= 0 && x < w && y < h)
+        if (std::uint64_t(x) < std::uint64_t(w) && std::uint64_t(y) < std::uint64_t(h))
             reinterpret_cast<QRgb*>(bity + y * radek)[x] = barva;
-        zbytek += 2 * vedlejsi;
-        if (zbytek >= 2 * n) {
-            zbytek -= 2 * n;
-            ++posun;
+        x += hx;
+        y += hy;
+        zbytek += krok;
+        if (zbytek >= cyklus) {
+            zbytek -= cyklus;
+            x += vx;
+            y += vy;
         }
     }
 }
