@@ -1,6 +1,6 @@
 // The graph control's paths as windows meet them: a full graph painted into
-// an image, the same with every point far outside the ranges, and a graph
-// file loaded and saved.
+// an image, the same with every point far outside the ranges, the same with
+// the axes changed before every paint, and a graph file loaded and saved.
 #include "Bench.h"
 
 #include "graf/TGraf.h"
@@ -30,12 +30,17 @@ void naplnGraf(TGraf& g, bool mimo)
     }
 }
 
-void casKresleni(const char* jmeno, bool mimo)
+// `studene`: a property the background is drawn from changes before every
+// paint (a window that moves its axes), so nothing is reused.
+void casKresleni(const char* jmeno, bool mimo, bool studene = false)
 {
     TGraf g;
     naplnGraf(g, mimo);
     QImage obraz(g.size(), QImage::Format_RGB32);
+    int krok = 0;
     const double ms = bench::medianMs(51, [&] {
+        if (studene)
+            g.setYMax(1.5 + (++krok % 2) * 1e-9);
         QPainter p(&obraz);
         g.vykresli(p);
     });
@@ -47,6 +52,8 @@ void casKresleni(const char* jmeno, bool mimo)
 VORTA_BENCH(200, graf_paint_ms) { casKresleni("graf_paint_ms", false); }
 
 VORTA_BENCH(201, graf_paint_outliers_ms) { casKresleni("graf_paint_outliers_ms", true); }
+
+VORTA_BENCH(202, graf_paint_axes_changed_ms) { casKresleni("graf_paint_axes_changed_ms", false, true); }
 
 VORTA_BENCH(210, vgf_load_save_ms)
 {

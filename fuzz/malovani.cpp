@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 void zalozAplikaci()
 {
@@ -40,6 +41,10 @@ void namaluj(const std::vector<TBod>& zaznamy)
         g.ramecek = TTypRamecku((sloty[2].Styl >> 1 & 0x7fffffff) % 6);
         g.cary = sloty[2].Styl & 16;
     }
-    QImage platno;
-    vykresliGraf(platno, g);
+    // Stamped markers must give the painter's own pixels, whatever the input.
+    QImage razitka, malirem;
+    vykresliGraf(razitka, g, true);
+    vykresliGraf(malirem, g, false);
+    if (razitka != malirem)
+        std::abort();
 }
