@@ -59,13 +59,7 @@ TGraf* novyGraf(QWidget* rodic, const char* jmeno, QRect kde)
     auto* g = new TGraf(rodic);
     g->setObjectName(QString::fromLatin1(jmeno));
     g->setGeometry(kde);
-    g->setXTyp(0);
-    g->setYTyp(0);
-    g->setNuly(true);
-    g->setCary(true);
-    g->setSirkaCary(2);
-    g->setMenuUlozit(false);
-    g->setMenuOtevrit(false);
+    g->nastavVypocetni();
     return g;
 }
 

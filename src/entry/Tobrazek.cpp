@@ -79,11 +79,7 @@ Tobrazek::Tobrazek(QWidget* parent) : QDialog(parent)
     vysledek->setObjectName(QStringLiteral("vysledek"));
     vysledek->setGeometry(8, 450, 634, 223);
     vysledek->nastavOsy(0, 1, -1.2, 1.2, 10, 12);
-    vysledek->setSirkaCary(2);
-    vysledek->setNuly(true);
-    vysledek->setCary(true);
-    vysledek->setMenuUlozit(false);
-    vysledek->setMenuOtevrit(false);
+    vysledek->nastavVypocetni();
 
     auto* Button1 = tlacitko(this, QStringLiteral("Button1"), QStringLiteral("Otevřít obrázek"), QRect(652, 25, 136, 27));
     Button1->setToolTip(QStringLiteral("Otevře nový obrázek"));

@@ -53,13 +53,7 @@ TGraf* TFFTv::novyGraf(const char* jmeno, const QString& nadpis, const QString& 
     auto* g = new TGraf(obsah);
     g->setObjectName(QString::fromLatin1(jmeno));
     g->nastavNadpisy(nadpis, QStringLiteral("Harmonická m"), yNadpis);
-    g->setXTyp(0);
-    g->setYTyp(0);
-    g->setNuly(true);
-    g->setCary(true);
-    g->setSirkaCary(2);
-    g->setMenuUlozit(false);
-    g->setMenuOtevrit(false);
+    g->nastavVypocetni();
     return g;
 }
 

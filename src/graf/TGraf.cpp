@@ -304,3 +304,14 @@ void TGraf::dropEvent(QDropEvent* e)
     e->acceptProposedAction();
     emit grafPretazen(zdroj, QCursor::pos());
 }
+
+void TGraf::nastavVypocetni()
+{
+    setXTyp(0);
+    setYTyp(0);
+    setNuly(true);
+    setCary(true);
+    setSirkaCary(2);
+    setMenuUlozit(false);
+    setMenuOtevrit(false);
+}

@@ -91,6 +91,11 @@ public:
     bool MenuOtevrit() const { return m_menuOtevrit; }
     void setMenuOtevrit(bool b);
 
+    // The look of a computed plot that offers no file items: linear axes,
+    // zero lines, grid, lines two pixels wide, neither "save" nor "open" in
+    // its popup menu.
+    void nastavVypocetni();
+
     // Convenience for windows: the three titles, and both ranges with their
     // divisions, at once.
     void nastavNadpisy(const QString& nadpis, const QString& xNadpis, const QString& yNadpis);

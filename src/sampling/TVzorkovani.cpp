@@ -107,13 +107,7 @@ TGraf* TVzorkovani::novyGraf(const char* jmeno, const QString& nadpis, int y)
     g->nastavNadpisy(nadpis, QStringLiteral("Čas [ms]"), QStringLiteral("Amplituda"));
     const bool vstup = m_druh == Druh::Vstup;
     g->nastavOsy(0, casoveOkno(m_druh), -1.25, 1.25, vstup ? 25 : 20, 10);
-    g->setXTyp(0);
-    g->setYTyp(0);
-    g->setNuly(true);
-    g->setCary(true);
-    g->setSirkaCary(2);
-    g->setMenuUlozit(false);
-    g->setMenuOtevrit(false);
+    g->nastavVypocetni();
     return g;
 }
 
