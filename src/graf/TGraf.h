@@ -101,7 +101,9 @@ public:
     void nastavNadpisy(const QString& nadpis, const QString& xNadpis, const QString& yNadpis);
     void nastavOsy(double xMin, double xMax, double yMin, double yMax, double xCislic, double yCislic);
 
-    // Automatic drag mode: left press and move starts a drag of this graph.
+    // Automatic drag mode (on unless a window turns it off): left press and
+    // move starts a drag of this graph, so that any plot of the program can
+    // be taken to a window that accepts signals.
     bool automatickeTazeni() const { return m_automatickeTazeni; }
     void setAutomatickeTazeni(bool b) { m_automatickeTazeni = b; }
     // Whether a graph dragged from anywhere in the program may be dropped here;
@@ -165,7 +167,7 @@ private:
     int m_sirkaCary = 1;
     double m_xCislic = 10, m_yCislic = 10;
     bool m_menuUlozit = false, m_menuOtevrit = false;
-    bool m_automatickeTazeni = false, m_prijimaGrafy = false;
+    bool m_automatickeTazeni = true, m_prijimaGrafy = false;
     QPoint m_stiskTazeni;
     bool m_stisknuto = false;
     std::uint64_t m_cislo = 0;

@@ -12,6 +12,10 @@
 #include "app/rozlozeni.h"
 #include "app/start.h"
 #include "app/tabulkaOken.h"
+#include <QMimeData>
+#include <QDrag>
+#include "graf/tazeni.h"
+#include "graf/TGraf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -219,6 +223,45 @@ private slots:
                 QCOMPARE(w->objectName(), QString::fromLatin1(o.jmeno));
         }
         QCOMPARE(tridy.size(), 20);
+    }
+
+    void kazdyGrafSeTahne()
+    {
+        // A press and a move on any graph of any window starts a drag that
+        // carries that graph; a student can take a shifted signal, a
+        // convolution or a reconstruction straight to an analysis window.
+        int grafu = 0;
+        for (const TOkno& o : tabulkaOken::okna()) {
+            QWidget* w = okna::najdi(QString::fromLatin1(o.trida));
+            if (!w)
+                continue;
+            const auto grafy = w->findChildren<TGraf*>();
+            if (grafy.isEmpty())
+                continue;
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            for (TGraf* g : grafy) {
+                if (!g->isVisible())
+                    continue;
+                QByteArray nesene;
+                QTimer::singleShot(0, g, [&] {
+                    if (auto* drag = g->findChild<QDrag*>()) {
+                        nesene = drag->mimeData()->data(vorta::graf::mimeTazeni);
+                        QDrag::cancel();
+                    }
+                });
+                const QPoint start(g->width() / 2, g->height() / 2);
+                QTest::mousePress(g, Qt::LeftButton, {}, start);
+                QTest::mouseMove(g, start + QPoint(QApplication::startDragDistance() + 2, 0));
+                QCoreApplication::processEvents();
+                QTest::mouseRelease(g, Qt::LeftButton, {}, start);
+                const auto obsah = vorta::graf::dekodujTazeni(nesene);
+                QVERIFY2(obsah && obsah->graf == g->cisloGrafu(), qPrintable(w->objectName() + "/" + g->objectName()));
+                ++grafu;
+            }
+            w->hide();
+        }
+        QVERIFY(grafu >= 40);
     }
 
     void posuvnikyZKlavesnice()
