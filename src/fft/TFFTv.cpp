@@ -60,16 +60,16 @@ TGraf* TFFTv::novyGraf(const char* jmeno, const QString& nadpis, const QString& 
 void TFFTv::napln(const std::vector<fft::Komplex>& vysledky)
 {
     const int N = int(vysledky.size());
-    const spektrum::Spektrum s = spektrum::spocitej(vysledky, vorta::desetinnyOddelovac());
+    const fftspektrum::Spektrum s = fftspektrum::spocitej(vysledky, vorta::desetinnyOddelovac());
     cm->Smaz();
     arg->Smaz();
-    for (const spektrum::Stonek& st : s.stonky) {
+    for (const fftspektrum::Stonek& st : s.stonky) {
         cm->PridejStonek(2, st.k, st.velikost);
         arg->PridejStonek(2, st.k, st.faze);
     }
     cm->setYMax(s.yMax);
     cm->setYMin(s.yMin);
-    const int w = spektrum::sirka(N);
+    const int w = fftspektrum::sirka(N);
     cm->resize(w, VyskaGrafu);
     arg->resize(w, VyskaGrafu);
     mezera->setGeometry(cm->geometry().right() + 1, Okraj, Okraj, 1);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace spektrum {
+namespace fftspektrum {
 
 Spektrum spocitej(const std::vector<fft::Komplex>& hodnoty, QChar oddelovac)
 {
@@ -28,4 +28,4 @@ Spektrum spocitej(const std::vector<fft::Komplex>& hodnoty, QChar oddelovac)
 
 int sirka(int N) { return std::max(969, 10 * (N - 1) + 70); }
 
-} // namespace spektrum
+} // namespace fftspektrum

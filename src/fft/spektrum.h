@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace spektrum {
+namespace fftspektrum {
 
 struct Stonek {
     int k = 0;
@@ -27,4 +27,4 @@ Spektrum spocitej(const std::vector<fft::Komplex>& hodnoty, QChar oddelovac);
 // Both graphs: 10*(N-1) + 70 pixels, at least 969.
 int sirka(int N);
 
-} // namespace spektrum
+} // namespace fftspektrum

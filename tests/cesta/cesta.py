@@ -52,7 +52,7 @@ INDEX = [
 ]
 NAPOVEDA = "Nápověda VORTA"
 NENAPSANO = "Téma není napsáno"
-CEKANI = 10.0
+CEKANI = 30.0  # a sanitizer build starts and draws several times slower
 
 
 class Selhani(Exception):

@@ -263,7 +263,7 @@ private slots:
         const TextyToku tx = texty(t, {"1e39", "1", "abc", ""}, false, Zobrazeni{true, true, true, true, true}, u'.');
         QVERIFY(tx.hodnoty[1][0].contains("INF") || tx.hodnoty[1][0].contains("NAN"));
         QCOMPARE(tx.vstupniHodnoty[2], QStringLiteral(" = abc"));
-        const spektrum::Spektrum s = spektrum::spocitej(t.etapy.back().A, u'.');
+        const fftspektrum::Spektrum s = fftspektrum::spocitej(t.etapy.back().A, u'.');
         QVERIFY(!s.neKonecne.isEmpty());
         QVERIFY(std::isfinite(s.yMax));
         QCOMPARE(int(s.stonky.size()) + s.neKonecne.size(), 4);
@@ -271,7 +271,7 @@ private slots:
 
     void spektrumStonky()
     {
-        const spektrum::Spektrum s = spektrum::spocitej(spocitej({1, 2, 3, 4}).etapy.back().A, u'.');
+        const fftspektrum::Spektrum s = fftspektrum::spocitej(spocitej({1, 2, 3, 4}).etapy.back().A, u'.');
         QCOMPARE(int(s.stonky.size()), 4);
         const float velikosti[] = {10, 2.828427f, 2, 2.828427f};
         const float faze[] = {0, 135, 180, -135};
@@ -282,7 +282,7 @@ private slots:
         }
         QCOMPARE(s.yMax, 11.0);
         QCOMPARE(s.yMin, -1.0);
-        const spektrum::Spektrum nuly = spektrum::spocitej(std::vector<Komplex>(8), u'.');
+        const fftspektrum::Spektrum nuly = fftspektrum::spocitej(std::vector<Komplex>(8), u'.');
         QCOMPARE(nuly.yMax, 1.1);
         QCOMPARE(nuly.yMin, -0.1);
         for (const auto& st : nuly.stonky)
@@ -302,7 +302,7 @@ private slots:
     {
         QFETCH(int, N);
         QFETCH(int, sirka);
-        QCOMPARE(spektrum::sirka(N), sirka);
+        QCOMPARE(fftspektrum::sirka(N), sirka);
     }
 };
 
