@@ -15,6 +15,9 @@ bool registruj(int poradi, Figura f);
 // and returns its exit code; otherwise none.
 std::optional<int> studenyStartPotomek(int& argc, char** argv);
 
+// Peak resident set size of this process in kB (-1 where it cannot be read).
+long spickaPametiKb();
+
 // Median wall time of `opakovani` runs of `krok`, in milliseconds.
 double medianMs(int opakovani, const std::function<void()>& krok);
 

@@ -31,18 +31,6 @@ void uklid()
     QCoreApplication::processEvents();
 }
 
-// Peak resident set size of this process in MB.
-double spickaPametiMb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression radek(QStringLiteral("^VmHWM:\\s*(\\d+)\\s*kB"),
-                                          QRegularExpression::MultilineOption);
-    const auto m = radek.match(QString::fromLatin1(f.readAll()));
-    return m.hasMatch() ? m.captured(1).toDouble() / 1024 : -1;
-}
-
 } // namespace
 
 VORTA_BENCH(100, startup_rss_mb)
@@ -50,7 +38,7 @@ VORTA_BENCH(100, startup_rss_mb)
     // First, so that the peak is that of a fresh start and not of the runs
     // or of other figures.
     spust();
-    const double mb = spickaPametiMb();
+    const double mb = bench::spickaPametiKb() / 1024.0;
     uklid();
     bench::vypis("startup_rss_mb", mb, 80);
 }

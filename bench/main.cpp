@@ -3,6 +3,8 @@
 #include "graf/pisma.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,6 +37,17 @@ double medianMs(int opakovani, const std::function<void()>& krok)
     std::sort(casy.begin(), casy.end());
     const size_t n = casy.size();
     return n % 2 ? casy[n / 2] : (casy[n / 2 - 1] + casy[n / 2]) / 2;
+}
+
+long spickaPametiKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression radek(QStringLiteral("^VmHWM:\\s*(\\d+)\\s*kB"),
+                                          QRegularExpression::MultilineOption);
+    const auto m = radek.match(QString::fromLatin1(f.readAll()));
+    return m.hasMatch() ? m.captured(1).toLong() : -1;
 }
 
 void vypis(const char* jmeno, double median, double rozpocet)

@@ -24,21 +24,9 @@ namespace {
 const char* const rezimProgram = "--studeny-start";
 const char* const rezimPrazdne = "--prazdne-okno";
 
-// Peak resident set size of this process in kB.
-long spickaPametiKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression radek(QStringLiteral("^VmHWM:\\s*(\\d+)\\s*kB"),
-                                          QRegularExpression::MultilineOption);
-    const auto m = radek.match(QString::fromLatin1(f.readAll()));
-    return m.hasMatch() ? m.captured(1).toLong() : -1;
-}
-
 [[noreturn]] void ohlasANkonec()
 {
-    std::printf("%ld\n", spickaPametiKb());
+    std::printf("%ld\n", bench::spickaPametiKb());
     std::fflush(stdout);
     std::_Exit(0);
 }
