@@ -9,8 +9,6 @@
 #include "app/start.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QRegularExpression>
 #include <algorithm>
 #include <chrono>
 #include <vector>

@@ -7,9 +7,7 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
 #include <chrono>
