@@ -5,11 +5,8 @@
 #include "entry/nacteni.h"
 #include "entry/obrazek.h"
 #include "graf/TGraf.h"
-#include "shell/TNapoveda.h"
-#include "shell/napoveda.h"
 #include "shell/zadatel.h"
 
-#include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -18,11 +15,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QToolButton>
-#include <QWindow>
+#include <QTimer>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -61,132 +56,6 @@ QByteArray zakoduj(const QImage& i, const char* format, int kvalita = -1)
     if (!w.write(i))
         qFatal("cannot write %s: %s", format, qPrintable(w.errorString()));
     return data;
-}
-
-quint32 crc32(const QByteArray& d)
-{
-    quint32 c = 0xffffffffu;
-    for (char ch : d) {
-        c ^= static_cast<unsigned char>(ch);
-        for (int k = 0; k < 8; ++k)
-            c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
-    }
-    return ~c;
-}
-
-void be32(QByteArray& d, quint32 v)
-{
-    for (int s = 24; s >= 0; s -= 8)
-        d.append(static_cast<char>((v >> s) & 0xff));
-}
-void le32(QByteArray& d, quint32 v)
-{
-    for (int s = 0; s <= 24; s += 8)
-        d.append(static_cast<char>((v >> s) & 0xff));
-}
-void le16(QByteArray& d, quint16 v)
-{
-    d.append(static_cast<char>(v & 0xff));
-    d.append(static_cast<char>(v >> 8));
-}
-
-// A PNG whose header announces the size; no pixel data follow.
-QByteArray pngHlavicka(quint32 w, quint32 h)
-{
-    QByteArray d("\x89PNG\r\n\x1a\n", 8);
-    QByteArray ihdr("IHDR");
-    be32(ihdr, w);
-    be32(ihdr, h);
-    ihdr.append("\x08\x02\x00\x00\x00", 5);
-    be32(d, 13);
-    d += ihdr;
-    be32(d, crc32(ihdr));
-    return d;
-}
-
-// A 24-bit Windows bitmap header with the given size and no pixel data.
-QByteArray bmpHlavicka(qint32 w, qint32 h)
-{
-    QByteArray d("BM");
-    le32(d, 54);
-    le32(d, 0);
-    le32(d, 54);
-    le32(d, 40);
-    le32(d, static_cast<quint32>(w));
-    le32(d, static_cast<quint32>(h));
-    le16(d, 1);
-    le16(d, 24);
-    le32(d, 0);
-    le32(d, 0);
-    le32(d, 2835);
-    le32(d, 2835);
-    le32(d, 0);
-    le32(d, 0);
-    return d;
-}
-
-// A GIF of a picture of at most four colours, written by hand (Qt reads GIF
-// but does not write it). The LZW stream is sent uncompressed: a clear code
-// after every two pixels keeps the code size at three bits.
-QByteArray gif(const QImage& i)
-{
-    QList<QRgb> paleta;
-    for (int y = 0; y < i.height(); ++y)
-        for (int x = 0; x < i.width(); ++x)
-            if (!paleta.contains(i.pixel(x, y) | 0xff000000u))
-                paleta << (i.pixel(x, y) | 0xff000000u);
-    if (paleta.size() > 4)
-        qFatal("gif(): more than four colours");
-    while (paleta.size() < 4)
-        paleta << 0xff000000u;
-    QByteArray d("GIF89a");
-    le16(d, quint16(i.width()));
-    le16(d, quint16(i.height()));
-    d.append(char(0x81)); // global colour table of 4 entries
-    d.append(char(0));
-    d.append(char(0));
-    for (QRgb c : paleta) {
-        d.append(char(qRed(c)));
-        d.append(char(qGreen(c)));
-        d.append(char(qBlue(c)));
-    }
-    d.append(',');
-    le16(d, 0);
-    le16(d, 0);
-    le16(d, quint16(i.width()));
-    le16(d, quint16(i.height()));
-    d.append(char(0));
-    d.append(char(2)); // minimum code size
-    QByteArray proud;
-    quint32 bity = 0;
-    int pocet = 0;
-    auto kod = [&](int k) {
-        bity |= quint32(k) << pocet;
-        pocet += 3;
-        while (pocet >= 8) {
-            proud.append(char(bity & 0xff));
-            bity >>= 8;
-            pocet -= 8;
-        }
-    };
-    int n = 0;
-    for (int y = 0; y < i.height(); ++y)
-        for (int x = 0; x < i.width(); ++x) {
-            if (n++ % 2 == 0)
-                kod(4);
-            kod(int(paleta.indexOf(i.pixel(x, y) | 0xff000000u)));
-        }
-    kod(5);
-    if (pocet > 0)
-        proud.append(char(bity & 0xff));
-    for (int k = 0; k < proud.size(); k += 255) {
-        const QByteArray blok = proud.mid(k, 255);
-        d.append(char(blok.size()));
-        d += blok;
-    }
-    d.append(char(0));
-    d.append(';');
-    return d;
 }
 
 // A JPEG of a small picture, and the offset of the size in its frame header.
@@ -318,11 +187,8 @@ private slots:
         QTest::addColumn<float>("naZacatku");
         QTest::newRow("zhora s překlenutím") << 0 << true << false << 0.5f << 0.5f;
         QTest::newRow("zhora bez překlenutí") << 0 << false << false << 200.0f << 0.5f;
-        QTest::newRow("zdola bez překlenutí") << 1 << false << false << 200.0f << 0.5f;
-        QTest::newRow("průměr bez překlenutí") << 2 << false << false << 0.0f << 0.5f;
         QTest::newRow("průměr s překlenutím") << 2 << true << false << 0.5f << 0.5f;
         QTest::newRow("mezera na začátku s překlenutím") << 0 << true << true << 0.5f << 0.0f;
-        QTest::newRow("mezera na začátku bez překlenutí") << 0 << false << true << 200.0f << 200.0f;
     }
     void preklen()
     {
@@ -392,38 +258,6 @@ private slots:
         for (int c = 0; c < Sirka; ++c)
             QVERIFY2(std::abs(v[c] - sinus(c)) <= tolerance,
                      qPrintable(QStringLiteral("sloupec %1: %2 místo %3").arg(c).arg(v[c]).arg(sinus(c))));
-    }
-
-    // The same through the trims: a sine period over the middle of a larger
-    // picture of another shape, cut to its period and stretched. Each canvas
-    // column samples one source column, so the expected value is the sine at
-    // that column's centre; one source row is 0.8 canvas rows.
-    void sinusPresTrimy_data()
-    {
-        QTest::addColumn<bool>("vyhlazeni");
-        QTest::addColumn<int>("metoda");
-        QTest::newRow("ostrý, průměr") << false << 2;
-        QTest::newRow("vyhlazený, průměr") << true << 2;
-        QTest::newRow("ostrý, první zhora") << false << 0;
-    }
-    void sinusPresTrimy()
-    {
-        QFETCH(bool, vyhlazeni);
-        QFETCH(int, metoda);
-        const Graf g = vykreslenySinus({1000, 700}, 100, 900, 350, 200, 3, vyhlazeni);
-        // Cut to the period (x 100 ... 900) and to +-250 pixels around zero.
-        QImage platno;
-        vykresli(g.obraz, {100, 100, 100, 100}, Qt::white, platno);
-        const Krivka v = analyzuj(platno, Modra, Metoda(metoda), true);
-        // The pen is 3 source pixels wide; its top edge lies up to 2.8 of them
-        // above the centre line where the sine is steepest.
-        const double tolerance = (metoda == 0 ? 3.5 : 1.5) / 200;
-        for (int c = 0; c < Sirka; ++c) {
-            const int sx = (2 * c + 1) * 800 / 1200;
-            const double ocekavano = 0.8 * std::sin(2 * std::numbers::pi * (sx + 0.5) / 800);
-            QVERIFY2(std::abs(v[c] - ocekavano) <= tolerance,
-                     qPrintable(QStringLiteral("sloupec %1: %2 místo %3").arg(c).arg(v[c]).arg(ocekavano)));
-        }
     }
 
     // Canvas columns and rows against their source pixels, also for trims
@@ -516,36 +350,22 @@ private slots:
 
     // Lossless formats give back exactly the written pixels; transparency
     // lies on white; SVG is drawn at its own size.
-    void formaty_data()
-    {
-        QTest::addColumn<QByteArray>("format");
-        QTest::newRow("bmp") << QByteArray("bmp");
-        QTest::newRow("png") << QByteArray("png");
-        QTest::newRow("gif") << QByteArray("gif");
-        QTest::newRow("ico") << QByteArray("ico");
-    }
     void formaty()
     {
-        QFETCH(QByteArray, format);
         QImage i = bile({64, 48});
         pruh(i, 10, 12, Modra, 5, 50);
         pruh(i, 30, 30, Cerna, 0, 63);
-        const QImage v = nacti(format == "gif" ? gif(i) : zakoduj(i, format.constData()));
-        QCOMPARE(v.size(), i.size());
-        QCOMPARE(v.format(), QImage::Format_RGB32);
-        QCOMPARE(v, i);
-    }
-    void pruhlednost()
-    {
-        QImage i(20, 10, QImage::Format_ARGB32);
-        i.fill(Qt::transparent);
-        i.setPixel(3, 3, Modra);
-        const QImage v = nacti(zakoduj(i, "png"));
-        QCOMPARE(v.pixel(0, 0), qRgb(255, 255, 255));
-        QCOMPARE(v.pixel(3, 3), Modra);
-    }
-    void vektorovy()
-    {
+        for (const char* format : {"bmp", "png"}) {
+            const QImage v = nacti(zakoduj(i, format));
+            QCOMPARE(v.format(), QImage::Format_RGB32);
+            QCOMPARE(v, i);
+        }
+        QImage pruhledny(20, 10, QImage::Format_ARGB32);
+        pruhledny.fill(Qt::transparent);
+        pruhledny.setPixel(3, 3, Modra);
+        const QImage p = nacti(zakoduj(pruhledny, "png"));
+        QCOMPARE(p.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(p.pixel(3, 3), Modra);
         const QImage v = nacti(svg("40", "30", "<rect x=\"10\" y=\"0\" width=\"10\" height=\"30\" fill=\"#0a78c8\"/>"));
         QCOMPARE(v.size(), QSize(40, 30));
         QCOMPARE(v.pixel(15, 15), Modra);
@@ -560,28 +380,13 @@ private slots:
         const QByteArray j = vzorovyJpeg();
         QTest::newRow("prázdný soubor") << QByteArray();
         QTest::newRow("text") << QByteArray("Tohle není obrázek, jen text.\n");
-        QByteArray nahodna(4096, 0);
-        for (int k = 0; k < nahodna.size(); ++k)
-            nahodna[k] = static_cast<char>((k * 7919 + 13) % 251);
-        QTest::newRow("náhodné bajty") << nahodna;
         QTest::newRow("JPEG useknutý") << j.left(j.size() / 2);
-        QTest::newRow("JPEG jen začátek") << j.left(3);
-        QTest::newRow("JPEG bez konce dat") << j.left(j.size() - 40);
         QByteArray presnost = j;
         presnost[sofPozice(j) + 4] = 12; // 12-bit samples: not for this decoder
         QTest::newRow("JPEG poškozená hlavička") << presnost;
-        QByteArray bezSlozek = j;
-        bezSlozek[sofPozice(j) + 9] = 0; // a frame of no colour components
-        QTest::newRow("JPEG bez složek") << bezSlozek;
         QTest::newRow("JPEG nulová šířka") << jpegSRozmerem(0, 48);
         QTest::newRow("JPEG obří hlavička") << jpegSRozmerem(60000, 60000);
-        QTest::newRow("PNG obří hlavička") << pngHlavicka(20000, 20000);
-        QTest::newRow("PNG nulová velikost") << pngHlavicka(0, 0);
-        QTest::newRow("BMP obří hlavička") << bmpHlavicka(30000, 30000);
-        QTest::newRow("BMP nulová velikost") << bmpHlavicka(0, 0);
-        QTest::newRow("SVG nejde přečíst") << QByteArray("<?xml version=\"1.0\"?><svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                                        "width=\"10\" height=\"10\"><rect x=");
-        QTest::newRow("SVG nulová velikost") << svg("0", "0", "");
+        QTest::newRow("SVG nejde přečíst") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><g>");
         QTest::newRow("SVG obří") << svg("200000", "100000", "<rect width=\"5\" height=\"5\"/>");
     }
     void spatne()
@@ -650,9 +455,6 @@ private slots:
         QCOMPARE(g->PocetBodu(), 600);
         for (int i = 0; i < 600; ++i)
             QCOMPARE(g->CtiBod(i).y, 0.0f);
-        QCOMPARE(g->CtiBod(599).x, float(599.0 / 600));
-        QCOMPARE(o.windowTitle(), QStringLiteral("Analyzátor obrázků"));
-        QCOMPARE(o.objectName(), QStringLiteral("obrazek"));
         QCOMPARE(bar(o, "zleva")->maximum(), 400);
     }
 
@@ -701,25 +503,6 @@ private slots:
         QCOMPARE(v, o.krivka());
     }
 
-    // The worked example of the help topic: a sine with its peak 150 pixels
-    // above zero, trimmed to the period, average method: 0.75 at a quarter
-    // period, -0.75 at three quarters.
-    void prikladNapovedy()
-    {
-        Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        const Graf g = vykreslenySinus({900, 600}, 150, 750, 300, 150, 1, false);
-        QVERIFY(o.otevri(soubor("priklad.png", zakoduj(g.obraz, "png"))));
-        orizniNaPeriodu(o);
-        klikni(o, {150, 50});
-        QCOMPARE(o.barva().rgb(), Modra);
-        o.findChild<QRadioButton*>("metoda2")->click();
-        QCOMPARE_LE(std::abs(o.krivka()[150] - 0.75f), 0.005f);
-        QCOMPARE_LE(std::abs(o.krivka()[450] + 0.75f), 0.005f);
-        QCOMPARE_LE(std::abs(o.krivka()[0]), 0.005f);
-    }
-
     // "OK" delivers to the window of the code, Storno, Esc and the close
     // button deliver nothing; a code outside 1 ... 5 delivers nothing but the
     // window still closes.
@@ -729,12 +512,10 @@ private slots:
         QTest::addColumn<int>("kod");
         QTest::addColumn<bool>("doruceno");
         QTest::newRow("OK") << "ok" << 1 << true;
-        QTest::newRow("OK kód 4") << "ok" << 4 << true;
         QTest::newRow("OK kód 0") << "ok" << 0 << false;
         QTest::newRow("OK kód 6") << "ok" << 6 << false;
         QTest::newRow("Storno") << "storno" << 1 << false;
         QTest::newRow("Esc") << "esc" << 1 << false;
-        QTest::newRow("zavírací tlačítko") << "close" << 1 << false;
     }
     void zavreni()
     {
@@ -788,46 +569,6 @@ private slots:
         QCOMPARE(o.pocetAnalyz(), n + 1);
         QVERIFY2(za >= 590 && za <= 1100, qPrintable(QString::number(za)));
         QVERIFY(o.krivka() != pred);
-
-        // Changes within the countdown start it again.
-        QTRY_VERIFY_WITH_TIMEOUT(!o.findChild<QTimer*>("cas")->isActive(), 2000);
-        const int m = o.pocetAnalyz();
-        t.restart();
-        bar(o, "zhora")->setValue(110);
-        QTest::qWait(500);
-        bar(o, "zhora")->setValue(100);
-        while (o.pocetAnalyz() == m && t.elapsed() < 3000)
-            QTest::qWait(5);
-        QVERIFY2(t.elapsed() >= 1090, qPrintable(QString::number(t.elapsed())));
-        QCOMPARE(o.pocetAnalyz(), m + 1);
-    }
-
-    // Pressing picks the colour, moving with the button held follows it, the
-    // release analyses.
-    void vyberBarvy()
-    {
-        Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        QVERIFY(o.otevri(soubor("vyber.png", zakoduj(m_graf.obraz, "png"))));
-        orizniNaPeriodu(o);
-        const int n = o.pocetAnalyz();
-        QTest::mousePress(platno(o), Qt::LeftButton, {}, {150, 0});
-        QCOMPARE(o.barva().rgb(), Modra);
-        QTest::mouseMove(platno(o), {310, 300});
-        QCOMPARE(o.barva().rgb(), qRgb(255, 255, 255));
-        QTest::mouseMove(platno(o), {150, 0});
-        QCOMPARE(o.pocetAnalyz(), n);
-        QTest::mouseRelease(platno(o), Qt::LeftButton, {}, {150, 0});
-        QCOMPARE(o.pocetAnalyz(), n + 1);
-        QCOMPARE(o.barva().rgb(), Modra);
-        QCOMPARE_LE(std::abs(o.krivka()[150] - 1.0f), 0.02f);
-        // Switching the method or the gap option analyses at once.
-        o.findChild<QRadioButton*>("metoda1")->click();
-        QCOMPARE(o.metoda(), Metoda::PrvniZdola);
-        QCOMPARE(o.pocetAnalyz(), n + 2);
-        o.findChild<QCheckBox*>("preklen")->click();
-        QCOMPARE(o.pocetAnalyz(), n + 3);
     }
 
     // Opening another picture resets the trims unless `neres` is checked;
@@ -864,28 +605,6 @@ private slots:
             QCOMPARE(bar(o, b)->maximum(), 198);
     }
 
-    // Trims that cross leave an empty or mirrored canvas, and the analysis
-    // still runs.
-    void zkrizeneTrimy()
-    {
-        Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        QVERIFY(o.otevri(soubor("krizeni.png", zakoduj(m_graf.obraz, "png"))));
-        bar(o, "zleva")->setValue(898);
-        bar(o, "zprava")->setValue(898);
-        bar(o, "zhora")->setValue(598);
-        bar(o, "zdola")->setValue(2);
-        o.analyzovat();
-        QCOMPARE(o.platno().size(), QSize(Sirka, Vyska));
-        bar(o, "zdola")->setValue(0);
-        bar(o, "zleva")->setValue(450);
-        bar(o, "zprava")->setValue(450);
-        o.analyzovat();
-        const QColor pozadi = o.palette().color(QPalette::Window);
-        QCOMPARE(QColor(o.platno().pixel(300, 200)), pozadi);
-    }
-
     // A bad file changes nothing: picture, canvas, trims, colour and curve
     // stay as they were.
     void spatnySoubor_data()
@@ -893,10 +612,7 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         const QByteArray j = vzorovyJpeg();
         QTest::newRow("useknutý JPEG") << j.left(j.size() / 2);
-        QTest::newRow("poškozený JPEG") << jpegSRozmerem(0, 48);
         QTest::newRow("není obrázek") << QByteArray("MZ\x90\x00 nic", 8);
-        QTest::newRow("nulová velikost") << bmpHlavicka(0, 0);
-        QTest::newRow("nečitelné SVG") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><g>");
         QTest::newRow("obří hlavička") << jpegSRozmerem(65000, 65000);
         QTest::newRow("chybějící soubor") << QByteArray();
     }
@@ -922,42 +638,6 @@ private slots:
         QCOMPARE(o.barva().rgb(), Modra);
         QCOMPARE(bar(o, "zleva")->value(), 150);
         QCOMPARE(bar(o, "zleva")->maximum(), 898);
-    }
-
-    // While the analyser runs modally, every other window is blocked except the
-    // help viewer, which F1 opens and which then takes input.
-    void napovedaBehemModalu()
-    {
-        Tobrazek o;
-        QWidget jine;
-        int kliknuti = 0;
-        auto* tl = new QPushButton(QStringLiteral("jiné"), &jine);
-        tl->setGeometry(0, 0, 100, 30);
-        connect(tl, &QPushButton::clicked, [&] { ++kliknuti; });
-        jine.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&jine));
-        o.setWindowModality(Qt::ApplicationModal);
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        o.findChild<QAction*>("Help1")->trigger();
-        TNapoveda* v = napoveda::prohlizec();
-        QVERIFY(v);
-        QVERIFY(QTest::qWaitForWindowExposed(v));
-        QCOMPARE(v->zobrazeno(), napoveda::zdroj(napoveda::tema("/zobrazek.html")));
-        QCOMPARE(v->zobrazeno(), QStringLiteral(":/help/zobrazek.html"));
-
-        // Clicks through the window system, where modal blocking acts.
-        QTest::mouseClick(jine.windowHandle(), Qt::LeftButton, {}, tl->geometry().center());
-        QCOMPARE(kliknuti, 0);
-        auto* obsah = v->findChild<QToolButton*>("obsah");
-        QTest::mouseClick(v->windowHandle(), Qt::LeftButton, {}, obsah->mapTo(v, obsah->rect().center()));
-        QCOMPARE(v->zobrazeno(), napoveda::zdroj(napoveda::tema("/index.html")));
-
-        o.reject();
-        QVERIFY(!o.isVisible());
-        QTest::mouseClick(jine.windowHandle(), Qt::LeftButton, {}, tl->geometry().center());
-        QCOMPARE(kliknuti, 1);
-        v->close();
     }
 };
 
