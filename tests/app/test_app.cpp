@@ -21,11 +21,8 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -47,8 +44,6 @@ rozlozeni::TVysledek rozlozPro(int sirkaBoxu)
     });
 }
 
-QColor barvaTextu(const QLabel* l) { return l->palette().color(QPalette::Active, QPalette::WindowText); }
-
 QAction* akce(QWidget* okno, const char* jmeno) { return okno->findChild<QAction*>(QString::fromLatin1(jmeno)); }
 
 void posli(QWidget* w, QEvent&& e) { QApplication::sendEvent(w, &e); }
@@ -65,13 +60,7 @@ private slots:
         QTest::addColumn<QPoint>("poloha");
         QTest::newRow("halves to even up") << QRect(0, 0, 1280, 1024) << QSize(597, 557) << QPoint(342, 234);
         QTest::newRow("half to even down") << QRect(0, 0, 1280, 994) << QSize(597, 557) << QPoint(342, 218);
-        QTest::newRow("exact") << QRect(0, 0, 1281, 1025) << QSize(597, 557) << QPoint(342, 234);
-        QTest::newRow("both halves down") << QRect(0, 0, 1024, 768) << QSize(483, 255) << QPoint(270, 256);
-        QTest::newRow("both halves up") << QRect(0, 0, 1024, 768) << QSize(485, 257) << QPoint(270, 256);
-        QTest::newRow("work area offset") << QRect(100, 30, 1180, 994) << QSize(482, 256) << QPoint(449, 399);
         QTest::newRow("left of primary") << QRect(-1280, 0, 1280, 1024) << QSize(597, 557) << QPoint(-938, 234);
-        QTest::newRow("same size") << QRect(10, 20, 800, 600) << QSize(800, 600) << QPoint(10, 20);
-        QTest::newRow("larger keeps top-left") << QRect(0, 0, 800, 600) << QSize(1000, 700) << QPoint(0, 0);
         QTest::newRow("larger with offset") << QRect(100, 30, 800, 600) << QSize(1000, 700) << QPoint(100, 30);
         QTest::newRow("only taller") << QRect(0, 40, 1280, 600) << QSize(597, 900) << QPoint(342, 40);
     }
@@ -89,21 +78,13 @@ private slots:
         QTest::addColumn<QString>("zdroj");
         const QString nen = QString::fromLatin1(napoveda::nenapsano);
         QTest::newRow("topic") << "mk:@MSITStore:VORTA.chm::/index.html" << "index.html" << ":/help/index.html";
-        QTest::newRow("no slash") << "mk:@MSITStore:VORTA.chm::index.html" << "index.html" << ":/help/index.html";
         QTest::newRow("other case") << "mk:@MSITStore:vorta.chm::/INDEX.html" << "INDEX.html" << ":/help/index.html";
         QTest::newRow("not written") << "mk:@MSITStore:VORTA.chm::/neexistuje.html" << "neexistuje.html" << nen;
-        QTest::newRow("htm") << "mk:@MSITStore:VORTA.chm::/index.htm" << "index.htm" << nen;
         QTest::newRow("empty") << "" << "-" << nen;
-        QTest::newRow("no path") << "mk:@MSITStore:VORTA.chm::" << "-" << nen;
-        QTest::newRow("slash only") << "mk:@MSITStore:VORTA.chm::/" << "-" << nen;
-        QTest::newRow("path only") << "/index.html" << "-" << nen;
-        QTest::newRow("other file") << "mk:@MSITStore:JINY.chm::/index.html" << "-" << nen;
         QTest::newRow("parent folder") << "mk:@MSITStore:VORTA.chm::/../index.html" << "-" << nen;
-        QTest::newRow("subfolder") << "mk:@MSITStore:VORTA.chm::/a/index.html" << "-" << nen;
         QTest::newRow("backslash") << "mk:@MSITStore:VORTA.chm::\\index.html" << "-" << nen;
         QTest::newRow("trailing newline") << "mk:@MSITStore:VORTA.chm::/index.html\n" << "-" << nen;
         QTest::newRow("query") << "mk:@MSITStore:VORTA.chm::/index.html?a=1" << "-" << nen;
-        QTest::newRow("double slash") << "mk:@MSITStore:VORTA.chm:://index.html" << "-" << nen;
     }
     void tema()
     {
@@ -122,22 +103,10 @@ private slots:
         // Width 597: column 581, program description 2 lines (40), link
         // descriptions 2 lines (36). First entry starts at 64 + 40 + 8 = 112.
         QTest::newRow("597 main heading") << 597 << 0 << QPoint(8, 120) << 0 << QRect(8, 112, 581, 2);
-        QTest::newRow("597 section") << 597 << 1 << QPoint(8, 160) << 0 << QRect();
         QTest::newRow("597 first link") << 597 << 2 << QPoint(8, 189) << 86 << QRect(8, 213, 581, 36);
-        QTest::newRow("597 second link") << 597 << 3 << QPoint(8, 265) << 96 << QRect(8, 289, 581, 36);
         // Second main heading: 112 + one main heading (48) + 3 sections (3 x 29)
         // + 7 links (7 x 76) = 779.
         QTest::newRow("597 second main heading") << 597 << 11 << QPoint(8, 787) << 0 << QRect(8, 779, 581, 2);
-        // Last link: 2 main headings (2 x 48), 6 sections (6 x 29) and 14
-        // links before it.
-        QTest::newRow("597 last link") << 597 << 22 << QPoint(8, 1446) << 286 << QRect(8, 1470, 581, 36);
-        // Width 300: column 284, program description 4 lines (80), link
-        // descriptions 3 lines (54). First entry at 64 + 80 + 8 = 152.
-        QTest::newRow("300 main heading") << 300 << 0 << QPoint(8, 160) << 0 << QRect(8, 152, 284, 2);
-        QTest::newRow("300 first link") << 300 << 2 << QPoint(8, 229) << 86 << QRect(8, 253, 284, 54);
-        QTest::newRow("300 last link") << 300 << 22 << QPoint(8, 1738) << 286 << QRect(8, 1762, 284, 54);
-        // Width 2000: every text on one line, 20 and 18 px. First entry at 92.
-        QTest::newRow("2000 last link") << 2000 << 22 << QPoint(8, 1174) << 286 << QRect(8, 1198, 1984, 18);
         // A box narrower than its margins keeps a one-pixel column: the program
         // description 20000 px, every link description 10800 px.
         QTest::newRow("5 last link") << 5 << 22 << QPoint(8, 172102) << 286 << QRect(8, 172126, 1, 10800);
@@ -177,27 +146,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_okno));
     }
     void cleanup() { zrusOkna(); }
-
-    void stavovyRadek()
-    {
-        // Icons show their topic; anything else clears the panel.
-        QCOMPARE(m_okno->textStavu(), QStringLiteral("Nic"));
-        QCOMPARE(stav(m_okno->popisOdkazu(4)), QString());
-        QCOMPARE(stav(m_okno->navod(4)), QStringLiteral("vorta.chm::/okonvoluce.html"));
-        QCOMPARE(stav(m_okno->nazev(16)), QString()); // a section heading
-        QCOMPARE(stav(m_okno->teorie(22)), QStringLiteral("vorta.chm::/dfft.html"));
-        QCOMPARE(stav(m_okno->schranka()->widget()), QString()); // the background
-        QCOMPARE(stav(m_okno->navod(13)), QStringLiteral("vorta.chm::/okolo.html"));
-        // Entering and leaving a link clears the panel and swaps the colour.
-        QLabel* odkaz = m_okno->nazev(13);
-        posli(odkaz, QEnterEvent({}, {}, {}));
-        QCOMPARE(m_okno->textStavu(), QString());
-        QCOMPARE(barvaTextu(odkaz), QColor(255, 0, 0));
-        QCOMPARE(stav(m_okno->navod(13)), QStringLiteral("vorta.chm::/okolo.html"));
-        posli(odkaz, QEvent(QEvent::Leave));
-        QCOMPARE(m_okno->textStavu(), QString());
-        QCOMPARE(barvaTextu(odkaz), QColor(0, 0, 255));
-    }
 
     void jmenaOken()
     {
@@ -283,16 +231,16 @@ private slots:
         QVERIFY(posuvniku >= 12);
     }
 
+
     void kliknuti()
     {
+        // A title and a menu item show their window, a maximised one minimised
+        // comes back maximised; a deleted window's entries are disabled.
         QWidget* posuv = okna::najdi("Tposuv");
         QVERIFY(posuv && !posuv->isVisible());
         QTest::mouseClick(m_okno->nazev(2), Qt::LeftButton, {}, QPoint(4, 4));
         QVERIFY(posuv->isVisible());
-        posuv->hide();
-        akce(m_okno, "PosuvaNasobeni")->trigger();
-        QVERIFY(posuv->isVisible());
-        posuv->setWindowState(Qt::WindowMaximized | Qt::WindowMinimized); // a maximised window minimised
+        posuv->setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
         akce(m_okno, "PosuvaNasobeni")->trigger();
         QCOMPARE(posuv->windowState(), Qt::WindowMaximized);
         // Every hint of the program leaves after 5 s, however long its text.
@@ -301,53 +249,35 @@ private slots:
         QCOMPARE(posuv->findChild<QWidget*>("A")->toolTipDuration(), 5000);
         delete posuv;
         m_okno->obnovDostupnost();
-        QVERIFY(!m_okno->nazev(2)->isEnabled());
-        QVERIFY(!akce(m_okno, "PosuvaNasobeni")->isEnabled());
+        QVERIFY(!m_okno->nazev(2)->isEnabled() && !akce(m_okno, "PosuvaNasobeni")->isEnabled());
         // An icon opens its topic in the help viewer, a window of its own, even
-        // for a window that does not exist yet.
+        // for a window that does not exist yet; back returns from a missing topic.
         QTest::mouseClick(m_okno->teorie(19), Qt::LeftButton, {}, QPoint(8, 8));
         TNapoveda* p = napoveda::prohlizec();
         QVERIFY(p && p->isWindow() && p->isVisible() && !p->parentWidget());
         QCOMPARE(p->zobrazeno(), napoveda::zdroj(napoveda::tema("/ddft.html")));
         akce(m_okno, "ma1")->trigger();
         QCOMPARE(p->zobrazeno(), QStringLiteral(":/help/index.html"));
-        QVERIFY(p->prohlizec()->toPlainText().contains(QStringLiteral("obsah nápovědy")));
-        // A link to a topic that has no file yet, then back and forward.
         emit p->prohlizec()->anchorClicked(QUrl(QStringLiteral("chybi.html")));
         QCOMPARE(p->zobrazeno(), QString::fromLatin1(napoveda::nenapsano));
-        auto* zpet = p->findChild<QToolButton*>("zpet");
-        auto* vpred = p->findChild<QToolButton*>("vpred");
-        QVERIFY(zpet && vpred && !vpred->isEnabled()); // a disabled button ignores click()
-        zpet->click();
-        QCOMPARE(p->zobrazeno(), QStringLiteral(":/help/index.html"));
-        vpred->click();
-        QCOMPARE(p->zobrazeno(), QString::fromLatin1(napoveda::nenapsano));
-        // The "not written" page links back to the contents.
-        emit p->prohlizec()->anchorClicked(QUrl(QStringLiteral("index.html")));
+        p->findChild<QToolButton*>("zpet")->click();
         QCOMPARE(p->zobrazeno(), QStringLiteral(":/help/index.html"));
         delete p;
         QVERIFY(!napoveda::prohlizec());
     }
 
     // A third of the wheel's angle: 120 units scroll 40 pixels however the
-    // turn is split, over the background or over a description alike; the
-    // horizontal wheel moves the horizontal scroll bar.
+    // turn is split, over the background or over a description alike, never
+    // above the top; the horizontal wheel moves the horizontal scroll bar.
     void kolecko_data()
     {
         QTest::addColumn<QList<QPoint>>("otoceni"); // (x, y) angle deltas, in order
         QTest::addColumn<QPoint>("posun");          // horizontal, vertical pixels
         const auto krat = [](int n, QPoint d) { return QList<QPoint>(n, d); };
-        QTest::newRow("notch") << krat(1, {0, -120}) << QPoint(0, 40);
         QTest::newRow("120 x -1") << krat(120, {0, -1}) << QPoint(0, 40);
-        QTest::newRow("60 x -2") << krat(60, {0, -2}) << QPoint(0, 40);
-        QTest::newRow("8 x -15") << krat(8, {0, -15}) << QPoint(0, 40);
         QTest::newRow("-1 then -119") << QList<QPoint>{{0, -1}, {0, -119}} << QPoint(0, 40);
-        QTest::newRow("three notches") << krat(1, {0, -360}) << QPoint(0, 120);
         QTest::newRow("back and forth") << QList<QPoint>{{0, -2}, {0, 2}, {0, -2}, {0, 2}} << QPoint(0, 0);
-        QTest::newRow("up a notch") << krat(1, {0, 120}) << QPoint(0, -40);
-        QTest::newRow("up in small steps") << krat(40, {0, 3}) << QPoint(0, -40);
-        QTest::newRow("horizontal notch") << krat(1, {-120, 0}) << QPoint(40, 0);
-        QTest::newRow("horizontal 120 x -1") << krat(120, {-1, 0}) << QPoint(40, 0);
+        QTest::newRow("up past the top") << krat(1, {0, 480}) << QPoint(0, -100);
         QTest::newRow("diagonal") << krat(30, {-4, -4}) << QPoint(40, 40);
     }
     void kolecko()
@@ -367,162 +297,49 @@ private slots:
         }
     }
 
-    void koleckoNaKonci()
-    {
-        // Never above the top; the scroll bar's handle still drags the index.
-        QScrollBar* sb = m_okno->schranka()->verticalScrollBar();
-        sb->setValue(10);
-        posli(m_okno->schranka()->viewport(),
-              QWheelEvent({}, {}, {}, QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false));
-        QCOMPARE(sb->value(), 0);
-        QStyleOptionSlider o;
-        o.initFrom(sb);
-        o.orientation = Qt::Vertical;
-        o.maximum = sb->maximum();
-        o.pageStep = sb->pageStep();
-        const QPoint uchyt =
-            sb->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, sb).center();
-        QTest::mousePress(sb, Qt::LeftButton, {}, uchyt);
-        QTest::mouseMove(sb, uchyt + QPoint(0, 30));
-        QTest::mouseRelease(sb, Qt::LeftButton, {}, uchyt + QPoint(0, 30));
-        QVERIFY(sb->value() > 0);
-    }
 
-    // The menu as the user reads it: titles, submenus, items and shortcuts.
-    void menu()
-    {
-        const QString ocekavano = QStringLiteral(
-            "Okno{Ukončit program}"
-            "Spojité signály{Operace se signály{Posuv a násobení signálu|Matematické operace se dvěma signály|"
-            "Konvoluce}|Syntéza signálů{Fourierova řada (Po složkách)|Fourierova řada (Komplexně)}|"
-            "Analýza signálů{Fourierova řada analýza|Fourirova transformace}}"
-            "Diskrétní signály{Aliasing efekt{Aliasing efekt - kolo|"
-            "Aliasing efekt - změne frekvence vstupního signálu|Aliasing efekt - změna vzorkovací frekvence}|"
-            "Analýza a syntéza{DFR - Diskrétní Fourierova řada|"
-            "DTFT - Fourierova transformace diskrétního signálu|DFT - Diskrétní Fourierova transfomace}|"
-            "Rychlé výpočty{FFT - Rychlá Fourierova transformace|Porovnání rychlosti výpočtu DFT a FFT}}"
-            "Nápověda{Téma [F1]|-|O programu [F2]}");
-        const std::function<QString(const QList<QAction*>&, const QString&)> popis =
-            [&popis](const QList<QAction*>& akce, const QString& oddelovac) {
-                QStringList casti;
-                for (QAction* a : akce) {
-                    QString t = a->isSeparator() ? QStringLiteral("-") : a->text();
-                    if (!a->shortcut().isEmpty())
-                        t += QStringLiteral(" [%1]").arg(a->shortcut().toString());
-                    if (a->menu())
-                        t += u'{' + popis(a->menu()->actions(), QStringLiteral("|")) + u'}';
-                    casti << t;
-                }
-                return casti.join(oddelovac);
-            };
-        QCOMPARE(popis(m_okno->menuBar()->actions(), QString()), ocekavano);
-        // Each item shows its own window: the class behind an item, by its text.
-        const QMap<QString, QString> okna{{"Posuv a násobení signálu", "Tposuv"},
-                                          {"Matematické operace se dvěma signály", "Tsoucet"},
-                                          {"Konvoluce", "TKonvoluce"},
-                                          {"Fourierova řada (Po složkách)", "Tharmonicke2"},
-                                          {"Fourierova řada (Komplexně)", "Tharmonicke"}};
-        for (auto i = okna.begin(); i != okna.end(); ++i) {
-            QAction* a = nullptr;
-            for (QAction* x : m_okno->findChildren<QAction*>())
-                if (x->text() == i.key())
-                    a = x;
-            QWidget* w = okna::najdi(i.value());
-            QVERIFY2(a && w && !w->isVisible(), qPrintable(i.key()));
-            a->trigger();
-            QVERIFY2(w->isVisible(), qPrintable(i.key()));
-            w->hide();
-        }
-    }
-
-    void rejstrik_data()
-    {
-        QTest::addColumn<int>("od");
-        QTest::addColumn<int>("sirka");
-        QTest::newRow("widened") << 320 << 900;
-        QTest::newRow("default") << 597 << 597;
-        QTest::newRow("narrowed") << 900 << 320;
-    }
     void rejstrik()
     {
-        // The arithmetic of the places is tested on its own with worked
-        // numbers; here the real index must read as a page: every entry below
-        // the one before without overlapping it, each description showing its
-        // whole wrapped text in the column, the icons on their title's line,
-        // and the scroll ranges reaching the last line and the widest title.
-        QFETCH(int, od);
-        QFETCH(int, sirka);
-        for (int s : {od, sirka}) {
+        // The real index reads as a page: every entry below the one before,
+        // each description showing its whole wrapped text in the column, the
+        // icons on their title's line, the scroll range ending with the marker.
+        for (int s : {900, 320}) { // narrowed
             m_okno->resize(s, 557);
             QTRY_COMPARE(m_okno->width(), s);
         }
         QApplication::processEvents();
         QScrollArea* box = m_okno->schranka();
         const int w = box->viewport()->width() - 16; // the column
-        const QRect sloupec(8, 0, w, box->widget()->height());
-        auto* popis = m_okno->findChild<QLabel*>("popis");
-        QCOMPARE(popis->geometry().topLeft(), QPoint(8, 64));
-        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->width(), w);
-        int dole = popis->geometry().bottom(); // lowest pixel used so far
-        QRect nejsirsi;
-        const char* druhy = "21000100100210001000100"; // 0 link, 1 section heading, 2 main heading
+        int dole = m_okno->findChild<QLabel*>("popis")->geometry().bottom(); // lowest pixel used so far
         for (int i = 0; i < 23; ++i) {
-            const int druh = druhy[i] - '0';
             QLabel* n = m_okno->nazev(i);
-            QCOMPARE(n->font().pixelSize(), druh == 0 ? 16 : druh == 1 ? 21 : 32);
-            QCOMPARE(n->x(), 8);
-            if (QFrame* b = m_okno->bevel(i)) {
-                QVERIFY(druh == 2 && b->y() > dole && b->geometry().bottom() < n->y());
-                QCOMPARE(b->geometry(), QRect(8, b->y(), w, 2));
-            }
+            if (QFrame* b = m_okno->bevel(i))
+                QVERIFY(b->y() > dole && b->geometry().bottom() < n->y());
             QVERIFY2(n->y() > dole, qPrintable(n->text()));
-            QVERIFY(n->height() >= n->sizeHint().height() && n->width() >= n->sizeHint().width());
             dole = n->geometry().bottom();
             QLabel* p = m_okno->popisOdkazu(i);
-            QCOMPARE(bool(p) + bool(m_okno->navod(i)) + bool(m_okno->teorie(i)), druh == 0 ? 3 : 0);
             if (!p)
                 continue;
-            QLabel* navod = m_okno->navod(i);
-            QLabel* teorie = m_okno->teorie(i);
-            QVERIFY(navod->isVisible());
-            QCOMPARE(teorie->isVisible(), i > 3); // only the first two links have no theory topic
-            QVERIFY(navod->x() > n->geometry().right() && teorie->x() > navod->geometry().right());
-            QVERIFY(navod->y() == n->y() && teorie->y() == n->y());
-            QCOMPARE(barvaTextu(n), QColor(0, 0, 255));
-            QVERIFY(n->font().underline());
-            QVERIFY2(p->y() > dole && sloupec.contains(p->geometry()), qPrintable(p->text()));
-            QCOMPARE(p->width(), w);
+            QVERIFY(m_okno->navod(i)->x() > n->geometry().right() && m_okno->navod(i)->y() == n->y());
+            QVERIFY2(p->y() > dole && p->width() == w, qPrintable(p->text()));
             QVERIFY(p->height() >= p->heightForWidth(w)); // no line cut off
             dole = p->geometry().bottom();
-            const QRect rada = n->geometry().united((teorie->isVisible() ? teorie : navod)->geometry());
-            if (rada.right() > nejsirsi.right())
-                nejsirsi = rada;
         }
         auto* nic = m_okno->findChild<QLabel*>("nic");
         QVERIFY(nic->y() > dole);
-        // Scrolled to the end, the last description and the end marker are in view;
-        // scrolled right, the widest title with its icons is.
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
-        box->horizontalScrollBar()->setValue(box->horizontalScrollBar()->maximum());
         QApplication::processEvents();
-        const QRect videt = box->viewport()->rect();
-        const auto vOkne = [box](const QWidget* x) { return QRect(x->mapTo(box->viewport(), QPoint()), x->size()); };
-        QVERIFY(vOkne(m_okno->popisOdkazu(22)).bottom() < videt.bottom());
-        QCOMPARE(vOkne(nic).bottom(), videt.bottom()); // the range ends with the marker
-        QVERIFY(nejsirsi.translated(box->widget()->pos()).right() <= videt.right());
+        QCOMPARE(QRect(nic->mapTo(box->viewport(), QPoint()), nic->size()).bottom(), box->viewport()->rect().bottom());
     }
 
     void oprog()
     {
-        // Without the about window the title has no version.
+        // Without the about window the title has no version; F2 opens it
+        // modal and Escape closes it.
         QCOMPARE(THlavniOkno().findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA ?.??"));
         auto* o = okna::najdi<Toprog>("Toprog");
         QVERIFY(o && !o->isVisible());
         QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA 2.01"));
-        QCOMPARE(o->findChild<QLabel*>("verze")->text(), QStringLiteral("VORTA 2.01"));
-        QCOMPARE(o->size(), QSize(482, 256));
-        QCOMPARE(o->windowTitle(), QStringLiteral("O programu"));
-        QCOMPARE(akce(m_okno, "ma1")->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(akce(m_okno, "Oprgramu1")->shortcut(), QKeySequence(Qt::Key_F2));
         QWidget* modalni = nullptr;
         QTimer::singleShot(0, this, [&] {
@@ -533,17 +350,12 @@ private slots:
         akce(m_okno, "Oprgramu1")->trigger(); // returns once the window is closed
         QCOMPARE(modalni, static_cast<QWidget*>(o));
         QVERIFY(!o->isVisible());
-        // A click on a text or on the window closes it, a right click does not.
-        const auto klik = [o](QWidget* w, Qt::MouseButton tlacitko, QPoint kde) {
-            o->open();
-            QTest::mouseClick(w, tlacitko, {}, kde);
-            return o->isVisible();
-        };
-        QVERIFY(!klik(o->findChild<QLabel*>("Label3"), Qt::LeftButton, QPoint(3, 3)));
-        QVERIFY(!klik(o, Qt::LeftButton, QPoint(300, 240)));
-        QVERIFY(klik(o->findChild<QLabel*>("logo"), Qt::RightButton, QPoint(3, 3)));
-        QVERIFY(klik(o, Qt::RightButton, QPoint(300, 240)));
-        o->reject();
+        // A right click leaves it open, a left click closes it.
+        o->open();
+        QTest::mouseClick(o, Qt::RightButton, {}, QPoint(300, 240));
+        QVERIFY(o->isVisible());
+        QTest::mouseClick(o->findChild<QLabel*>("Label3"), Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(!o->isVisible());
         // The start-up timer centres the windows, hidden ones with the main window's frame.
         o->move(0, 0);
         m_okno->move(0, 0);
@@ -567,12 +379,6 @@ private slots:
     }
 
 private:
-    QString stav(QWidget* w) // the status text once the mouse moves over the widget
-    {
-        posli(w, QMouseEvent(QEvent::MouseMove, QPointF(3, 3), QPointF(), Qt::NoButton, Qt::NoButton, {}));
-        return m_okno->textStavu();
-    }
-
     THlavniOkno* m_okno = nullptr;
 };
 

@@ -27,40 +27,29 @@ private slots:
         radek("0.255 nad (binárně 0.25500000000000000444)", "fixni2", 0.255, "0,26");
         radek("0.255 pod (long double 0.2549999...)", "fixni2", 0.255L, "0,26");
         radek("0.125 přesná polovina", "fixni2", 0.125, "0,13");
-        radek("-0.125 přesná polovina", "fixni2", -0.125, "-0,13");
         radek("0.49499999996: 8 číslic 0,49500000", "fixni2", 0.49499999996, "0,50");
-        radek("0.4949999949: 8 číslic 0,49499999", "fixni2", 0.4949999949, "0,49");
         radek("2.675 (binárně 2.67499999...)", "fixni2", 2.675, "2,68");
-        radek("1.005 (binárně 1.00499999...)", "fixni2", 1.005, "1,01");
         radek("9.995 přenos přes čárku", "fixni2", 9.995, "10,00");
         radek("-0.5 na celé", "fixni0", -0.5, "-1");
-        radek("1234.5 na celé", "fixni0", 1234.5, "1235");
-        radek("0.0499999994 pod polovinou", "fixni1", 0.0499999994, "0,0");
         radek("0.04999999996 na 8 číslic 0,050000000", "fixni1", 0.04999999996, "0,1");
         radek("12345678.5 polovina na 8. číslici", "fixni0", 12345678.5, "12345679");
-        radek("12345677.5 polovina na 8. číslici, sudá", "fixni0", 12345677.5, "12345678");
         radek("99999999.5 přeteče do 9 číslic", "fixni2", 99999999.5, "1E08");
-        radek("-0.004999999 je nula bez znaménka", "fixni2", -0.004999999, "0,00");
         radek("-0.005 přesně polovina setiny", "fixni2", -0.005, "-0,01");
         radek("1e-9 pod 8 číslicemi", "fixni12", 1e-9, "0,000000001000");
-        radek("0.1 long double", "fixni20", 0.1L, "0,10000000000000000000");
+        radek("-1.005 na desetiny", "fixni1", -1.005, "-1,0");
+        radek("-0.001 nula bez znaménka", "fixni2", -0.001, "0,00");
         // The graph's labels: 5 decimals, then 3 significant digits.
         radek("graf 1.125 polovina", "graf", 1.125, "1,13");
-        radek("graf -1.125 polovina", "graf", -1.125, "-1,13");
-        radek("graf 2.675", "graf", 2.675, "2,68");
         radek("graf 12450 polovina", "graf", 12450.0, "1,25E04");
         radek("graf 999.5 přenos do exponentu", "graf", 999.5, "1E03");
         radek("graf 0.000035 (binárně 3.4999...e-5)", "graf", 0.000035, "4E-05");
         radek("graf 0.000005 půl na 5. desetinném", "graf", 0.000005, "1E-05");
-        radek("graf 0.0000049999 pod polovinou", "graf", 0.0000049999, "0");
         radek("graf 0.000125", "graf", 0.000125, "0,00013");
-        radek("graf 0.1+0.2", "graf", 0.1 + 0.2, "0,3");
         radek("graf 0.7-0.6 (binárně 0.0999...98)", "graf", 0.7 - 0.6, "0,1");
+        radek("graf 0.0001", "graf", 0.0001, "0,0001");
+        radek("graf 0.1+0.2 bez šumu", "graf", 0.1 + 0.2, "0,3");
         // Fifteen digits.
         radek("plný polovina na 16. číslici", "plny", 123456789012344.5, "123456789012345");
-        radek("plný záporná polovina", "plny", -123456789012344.5, "-123456789012345");
-        radek("plný 0.1+0.2", "plny", 0.1 + 0.2, "0,3");
-        radek("plný 2/3", "plny", 2.0 / 3.0, "0,666666666666667");
         radek("plný 1e15-0.5 přeteče", "plny", 999999999999999.5, "1E15");
     }
     void naDesetinneCislice()
