@@ -3,12 +3,9 @@
 #include "continuous/Tharmonicke.h"
 #include "continuous/Tharmonicke2.h"
 #include "continuous/harmonicke.h"
-#include "continuous/obrazky.h"
 #include "graf/TGraf.h"
 
 #include <QComboBox>
-#include <QSet>
-#include <QLabel>
 #include <QScrollBar>
 #include <cmath>
 #include <complex>
@@ -90,24 +87,16 @@ private slots:
         QTest::addColumn<double>("F");
         QTest::newRow("obdelnik 1, n=-1") << 0 << -1 << 0.0 << -2 / Pi << 90.0;
         // theoretical zeros come out as phase 0, not a stray angle
-        QTest::newRow("obdelnik 1, n=2") << 0 << 2 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("obdelnik 1, n=-40") << 0 << -40 << 0.0 << 0.0 << 0.0;
         QTest::newRow("obdelnik 2, n=-3") << 1 << -3 << -2 / (3 * Pi) << 0.0 << 180.0;
         QTest::newRow("pila, n=1") << 4 << 1 << 0.0 << -1 / Pi << 90.0;
-        QTest::newRow("pila, n=17") << 4 << 17 << 0.0 << -1 / (17 * Pi) << 90.0;
-        QTest::newRow("trojuhelnik, n=1") << 5 << 1 << -4 / (Pi * Pi) << 0.0 << 180.0;
-        QTest::newRow("trojuhelnik, n=4") << 5 << 4 << 0.0 << 0.0 << 0.0;
         QTest::newRow("trojuhelnik, n=39") << 5 << 39 << -4 / (39 * 39 * Pi * Pi) << 0.0 << 180.0;
         // n = 0 is the mean's place, never the 0/0 of the formulas
         QTest::newRow("trojuhelnik, n=0") << 5 << 0 << 0.0 << 0.0 << 0.0;
         QTest::newRow("neznamy signal") << 6 << 1 << 0.0 << 0.0 << 0.0;
         QTest::newRow("sum kolem nuly") << -1 << 0 << 3e-17 << -2e-16 << 0.0;
-        QTest::newRow("pod 1/20000") << -1 << 0 << -0.00004 << 0.00004 << 0.0;
         QTest::newRow("nad 1/20000") << -1 << 0 << -0.00006 << 0.0 << 180.0;
         // a rounded-away negative b must not turn 180 into -180
         QTest::newRow("zaporne a, nepatrne b") << -1 << 0 << -0.3 << 1e-12 << 180.0;
-        QTest::newRow("zaporne a, nepatrne -b") << -1 << 0 << -0.3 << -1e-12 << 180.0;
-        QTest::newRow("stejne slozky") << -1 << 0 << -0.1 << 0.1 << -135.0;
         QTest::newRow("NaN") << -1 << 0 << std::nan("") << 0.5 << -90.0;
     }
     void spektrum()
@@ -170,138 +159,6 @@ private slots:
         QCOMPARE(castecnySoucet(4, 1000, 0.3), castecnySoucet(4, 40, 0.3));
     }
 
-    void temata()
-    {
-        QCOMPARE(tema(0, false), QStringLiteral("/signal1.html"));
-        QCOMPARE(tema(5, false), QStringLiteral("/signal6.html"));
-        QCOMPARE(tema(2, true), QStringLiteral("/ksignal3.html"));
-        QCOMPARE(tema(-1, true), QStringLiteral("/ksignal1.html"));
-    }
-
-    // The sketch of each signal, read back from its pixels: t = 0 is the
-    // darkest column (the vertical axis), the bold blue curve spans one
-    // period, its lowest level lies on the t axis (the row of the arrow's
-    // tip), and between its lowest and highest level it follows the signal.
-    void nacrtySignalu_data() { koeficienty_data(); }
-    void nacrtySignalu()
-    {
-        QFETCH(int, s);
-        const QImage img = obrazky::prubeh(s).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(img.size(), obrazky::VelikostPrubehu);
-        // darkness of the black and grey drawing; the blue curve is left out
-        const auto tma = [&img](int x, int y) {
-            const QRgb c = img.pixel(x, y);
-            const bool neutralni = std::abs(qRed(c) - qGreen(c)) < 12 && std::abs(qGreen(c) - qBlue(c)) < 12;
-            return neutralni ? 255 - qGray(c) : 0;
-        };
-        const auto modry = [](QRgb c) { return qBlue(c) > 120 && qRed(c) < 90 && qGreen(c) < 90; };
-        int osaT = 0, nejvic = 0;
-        for (int x = 0; x < img.width(); ++x) {
-            int n = 0;
-            for (int y = 0; y < img.height(); ++y)
-                n += tma(x, y);
-            if (n > nejvic)
-                nejvic = n, osaT = x;
-        }
-        // the x axis: the row of the arrow's tip, the rightmost dark pixels
-        double osaX = 0;
-        for (int x = img.width() - 1, nalezeno = 0; x > 0 && !nalezeno; --x)
-            for (int y = 0; y < img.height(); ++y)
-                if (tma(x, y) > 60)
-                    osaX = y, nalezeno = 1;
-        // the blue curve: mean row of blue per column
-        std::vector<double> radek(size_t(img.width()), qQNaN());
-        int prvni = -1, posledni = -1;
-        double horni = img.height(), dolni = 0;
-        for (int x = 0; x < img.width(); ++x) {
-            double suma = 0;
-            int n = 0, od = img.height(), po = -1;
-            for (int y = 0; y < img.height(); ++y)
-                if (modry(img.pixel(x, y)))
-                    suma += y, ++n, od = std::min(od, y), po = std::max(po, y);
-            if (n && po - od < 6) { // a jump draws a tall blue column: no level there
-                radek[size_t(x)] = suma / n;
-                horni = std::min(horni, suma / n), dolni = std::max(dolni, suma / n);
-            }
-            if (n && prvni < 0)
-                prvni = x;
-            if (n)
-                posledni = x;
-        }
-        const double perioda = posledni - prvni;
-        QVERIFY(perioda > 200 && dolni - horni > 40);
-        QVERIFY2(std::abs(dolni - osaX) <= 2, qPrintable(QString("%1 %2").arg(dolni).arg(osaX)));
-        const double zacatek = (prvni - osaT) / perioda;
-        QVERIFY2(std::abs(zacatek) < 0.02 || std::abs(zacatek + 0.5) < 0.02, qPrintable(QString::number(zacatek)));
-        int precteno = 0;
-        for (int x = prvni + 3; x <= posledni - 3; ++x) {
-            const double t = (x - osaT) / perioda;
-            if (std::isnan(radek[size_t(x)]) || (s < 4 && signal(s, t - 0.02) != signal(s, t + 0.02)))
-                continue;
-            const double v = (dolni - radek[size_t(x)]) / (dolni - horni);
-            QVERIFY2(std::abs(v - signal(s, t)) < 0.05, qPrintable(QString("t=%1 v=%2").arg(t).arg(v)));
-            ++precteno;
-        }
-        QVERIFY(precteno > 150);
-    }
-
-    // The six formulas of a form are set in one face size: the first glyph of
-    // the left column (the same letter in all six) has the same ink box.
-    void vzorceJednouVelikosti_data()
-    {
-        QTest::addColumn<bool>("komplexne");
-        QTest::newRow("po slozkach") << false;
-        QTest::newRow("komplexne") << true;
-    }
-    void vzorceJednouVelikosti()
-    {
-        QFETCH(bool, komplexne);
-        const auto prvniZnak = [](const QImage& obraz) {
-            const QImage img = obraz.convertToFormat(QImage::Format_RGB32);
-            const auto inkoust = [&img](QPoint p) {
-                const QRgb c = img.pixel(p);
-                return img.rect().contains(p) && std::min({qRed(c), qGreen(c), qBlue(c)}) < 140;
-            };
-            QPoint start(-1, -1);
-            for (int x = 0; x < img.width() && start.x() < 0; ++x)
-                for (int y = 0; y < img.height() && start.x() < 0; ++y)
-                    if (inkoust(QPoint(x, y)))
-                        start = QPoint(x, y);
-            // the 8-connected blob of ink that starts there
-            QRect box(start, QSize(1, 1));
-            std::vector<QPoint> zasobnik{start};
-            QSet<QPair<int, int>> videno{{start.x(), start.y()}};
-            while (!zasobnik.empty()) {
-                const QPoint p = zasobnik.back();
-                zasobnik.pop_back();
-                box = box.united(QRect(p, QSize(1, 1)));
-                for (int dx = -1; dx <= 1; ++dx)
-                    for (int dy = -1; dy <= 1; ++dy) {
-                        const QPoint q = p + QPoint(dx, dy);
-                        if (img.rect().contains(q) && inkoust(q) && !videno.contains({q.x(), q.y()})) {
-                            videno.insert({q.x(), q.y()});
-                            zasobnik.push_back(q);
-                        }
-                    }
-            }
-            return box.size();
-        };
-        const QSize prvni = prvniZnak(obrazky::vzorec(0, komplexne));
-        QVERIFY(prvni.height() >= 5 && prvni.height() < 30);
-        for (int s = 1; s < PocetSignalu; ++s) {
-            const QSize z = prvniZnak(obrazky::vzorec(s, komplexne));
-            QVERIFY2(std::abs(z.height() - prvni.height()) <= 1 && std::abs(z.width() - prvni.width()) <= 1,
-                     qPrintable(QString("%1: %2x%3, not %4x%5").arg(s).arg(z.width()).arg(z.height())
-                                    .arg(prvni.width()).arg(prvni.height())));
-            QVERIFY(obrazky::vzorec(s, komplexne) != obrazky::vzorec(s - 1, komplexne));
-        }
-        QVERIFY(obrazky::vzorec(0, false) != obrazky::vzorec(0, true));
-        const QImage prazdny = obrazky::vzorec(7, komplexne);
-        QCOMPARE(prazdny.size(), obrazky::VelikostVzorce);
-        QVERIFY(prazdny.convertToFormat(QImage::Format_RGB32).allGray() &&
-                prazdny.pixel(10, 10) == qRgb(255, 255, 255));
-    }
-
     // Highlighted bars (style 2) are the harmonics in the sum, the rest grey
     // (style 6); the mean's bar is always highlighted.
     void zvyrazneni_data()
@@ -309,7 +166,7 @@ private slots:
         QTest::addColumn<bool>("komplexne");
         QTest::addColumn<int>("N");
         for (bool k : {false, true})
-            for (int N : {0, 7, 40})
+            for (int N : {0, 7})
                 QTest::addRow("%s N=%d", k ? "komplexne" : "po slozkach", N) << k << N;
     }
     void zvyrazneni()
@@ -320,11 +177,8 @@ private slots:
         auto* stupen = okno->findChild<QScrollBar*>("stupen");
         auto* vyber = okno->findChild<QComboBox*>("vyber");
         QVERIFY(stupen && vyber);
-        QCOMPARE(stupen->maximum(), 40);
-        QCOMPARE(stupen->focusPolicy(), Qt::StrongFocus); // the keys as in the convolution window
         vyber->setCurrentIndex(4);
         stupen->setValue(N);
-        QCOMPARE(okno->findChild<QLabel*>("harmonickych")->text(), QStringLiteral("n=%1").arg(N));
         for (const char* jmeno : {"an", "bn"}) {
             const auto b = body(okno->findChild<TGraf*>(jmeno));
             QCOMPARE(int(b.size()), komplexne ? 3 * 81 : 3 * 41);
@@ -337,11 +191,6 @@ private slots:
                     QCOMPARE_LE(std::abs(b[i + 1].y - ocek), 1e-7);
             }
         }
-        const auto soucet = body(okno->findChild<TGraf*>("obdel"));
-        QVERIFY(soucet.front().x == -0.5f && soucet.back().x == 1.5f);
-        if (N == 0)
-            for (const TBod& b : soucet)
-                QCOMPARE(b.y, 0.5f);
     }
 };
 
