@@ -38,18 +38,6 @@ std::vector<float> rada(int N, auto f)
         x[n] = float(f(n));
     return x;
 }
-
-std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
-
-// Where the red period lines of a spectrum graph stand.
-QList<int> periody(const TGraf* g)
-{
-    QList<int> x;
-    for (const TBod& b : body(g))
-        if (b.Styl == 201)
-            x.append(int(std::lround(b.x)));
-    return x;
-}
 } // namespace
 
 class TestDft : public QObject {
@@ -158,96 +146,6 @@ private slots:
                 spektralne += std::norm(X(s, m));
         }
         QVERIFY(std::abs(spektralne - N * energie) < 1e-5 * N * N);
-    }
-
-    // The reconstruction scroll bar: at its maximum it follows N - 1, elsewhere
-    // it stays unless the new maximum is lower.
-    void stupen_data()
-    {
-        QTest::addColumn<int>("pozice");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("N");
-        QTest::addColumn<int>("novaPozice");
-        QTest::newRow("vse, N dolu") << 19 << 19 << 10 << 9;
-        QTest::newRow("vse, N nahoru") << 9 << 9 << 20 << 19;
-        QTest::newRow("cast, N nahoru") << 5 << 9 << 20 << 5;
-        QTest::newRow("cast, N dolu pod P") << 15 << 19 << 10 << 9;
-        QTest::newRow("cast, N dolu nad P") << 5 << 19 << 10 << 5;
-        QTest::newRow("nic") << -1 << 19 << 2 << -1;
-        QTest::newRow("navrh 40 na 20") << 40 << 40 << 20 << 19;
-    }
-    void stupen()
-    {
-        QFETCH(int, pozice);
-        QFETCH(int, maximum);
-        QFETCH(int, N);
-        QFETCH(int, novaPozice);
-        const Stupen s = upravStupen(pozice, maximum, N);
-        QCOMPARE(s.maximum, N - 1);
-        QCOMPARE(s.pozice, novaPozice);
-    }
-
-    void popisky()
-    {
-        QCOMPARE(popisVzorku(20), QStringLiteral("vz=20"));
-        QCOMPARE(popisVzorku(2), QStringLiteral("vz=2"));
-        QCOMPARE(popisStupne(19), QStringLiteral("n=20"));
-        QCOMPARE(popisStupne(-1), QStringLiteral("n=0"));
-    }
-
-    // The window with a constant 1: |X| = N at the multiples of N, 0
-    // elsewhere, red period lines at the multiples of N within -40 ... 40,
-    // and P = N - 1 rebuilding the ones (the reconstruction divides by N).
-    void oknoKonstanta_data()
-    {
-        QTest::addColumn<int>("N");
-        QTest::addColumn<QList<int>>("cary");
-        QTest::newRow("N=20") << 20 << QList<int>{-40, -20, 0, 20, 40};
-        QTest::newRow("N=16") << 16 << QList<int>{-32, -16, 0, 16, 32};
-        QList<int> tri;
-        for (int j = -13; j <= 13; ++j)
-            tri.append(3 * j);
-        QTest::newRow("N=3: 27 car") << 3 << tri;
-    }
-    void oknoKonstanta()
-    {
-        QFETCH(int, N);
-        QFETCH(QList<int>, cary);
-        TDFT okno;
-        okno.predejSignal(std::vector<double>(600, 1.0));
-        okno.findChild<QScrollBar*>("vzorku")->setValue(N);
-        QCOMPARE(okno.findChild<QScrollBar*>("stupen")->value(), N - 1);
-        QCOMPARE(okno.findChild<QLabel*>("vzorecku")->text(), QStringLiteral("vz=") + QString::number(N));
-        const TGraf* an = okno.findChild<TGraf*>("an");
-        QCOMPARE(periody(an), cary);
-        QCOMPARE(periody(okno.findChild<TGraf*>("bn")), cary);
-        int stonku = 0;
-        for (const TBod& b : body(an))
-            if (b.Styl == 2 || b.Styl == 6) {
-                const int m = int(std::lround(b.x));
-                QVERIFY2(std::abs(b.y - (m % N == 0 ? N : 0)) < 1e-4, qPrintable(QString::number(m)));
-                ++stonku;
-            }
-        QCOMPARE(stonku, 81);
-        for (const TBod& b : body(okno.findChild<TGraf*>("obraz")))
-            if (b.Styl == 1)
-                QVERIFY(std::abs(b.y - 1) < 1e-5);
-        // origin: the interval once between zeros, the samples as stems
-        const auto o = body(okno.findChild<TGraf*>("origin"));
-        QVERIFY(o[599].y == 0 && o[600].y == 1 && o[1199].y == 1 && o[1200].y == 0);
-    }
-
-    // P = -1 draws zero stems and a grey spectrum; the read-out counts 0.
-    void oknoBezHarmonickych()
-    {
-        TDFT okno;
-        okno.predejSignal(std::vector<double>(600, 1.0));
-        okno.findChild<QScrollBar*>("stupen")->setValue(-1);
-        QCOMPARE(okno.findChild<QLabel*>("harmonickych")->text(), QStringLiteral("n=0"));
-        for (const TBod& b : body(okno.findChild<TGraf*>("obraz")))
-            QCOMPARE(b.y, 0.f);
-        for (const TBod& b : body(okno.findChild<TGraf*>("an")))
-            QVERIFY(b.Styl != 2 && b.Styl != -2);
     }
 };
 VORTA_TEST(TestDft)

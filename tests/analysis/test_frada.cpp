@@ -73,32 +73,6 @@ private slots:
         QCOMPARE(velikost(k, -m), velikost(k, m));
     }
 
-    // Phases from coefficients rounded to thousandths: both zero gives 0,
-    // a negative real coefficient 180 (also from -0), a tiny imaginary part
-    // does not tilt it.
-    void kvantovaniFaze_data()
-    {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<double>("faze");
-        QTest::newRow("nula") << 0.0004 << -0.0004 << 0.0;
-        QTest::newRow("zaporne realne") << -0.5 << 0.0004 << 180.0;
-        QTest::newRow("zaporne realne, -0") << -0.5 << -0.0004 << 180.0;
-        QTest::newRow("svisle") << 0.0004 << -0.3 << 90.0; // X = 0, Y = 300
-        QTest::newRow("kladne") << 0.001 << -0.001 << 45.0;
-        QTest::newRow("b zaporne") << 0.0 << 1.0 << -90.0;
-    }
-    void kvantovaniFaze()
-    {
-        QFETCH(double, a);
-        QFETCH(double, b);
-        QFETCH(double, faze);
-        Koeficienty k;
-        k.a[MaxHarmonicka + 3] = a;
-        k.b[MaxHarmonicka + 3] = b;
-        QCOMPARE(frada::faze(k, 3), faze);
-    }
-
     // The reconstruction: 201 points from -0.5 to 1.5; P = 0 is the mean;
     // the square wave overshoots by the Gibbs 9 % of its jump and the sine
     // comes back exactly.
@@ -125,21 +99,6 @@ private slots:
             QVERIFY(std::abs(r[j].y() - r[j + 100].y()) < 1e-12);
     }
 
-    // Any sample count works, and the three periods follow the samples.
-    void triPeriody()
-    {
-        const std::vector<double> y = {1, 2, 3};
-        const auto v = frada::triPeriody(y, 3);
-        QCOMPARE(int(v.size()), 9);
-        QCOMPARE(v[0], QPointF(-1, 1));
-        QCOMPARE(v[4], QPointF(1.0 / 3, 2));
-        QCOMPARE(v[8], QPointF(5.0 / 3, 3));
-        // a constant 1 gives a[0] = 2, |c0| = 1, whatever M
-        const Koeficienty k = koeficienty({1, 1, 1, 1}, 3);
-        QCOMPARE(k.A(0), 2.0);
-        QCOMPARE(velikost(k, 0), 1.0);
-        QVERIFY(std::abs(velikost(k, 1)) < 1e-15);
-    }
 };
 
 VORTA_TEST(TestFrada)

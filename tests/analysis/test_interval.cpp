@@ -68,16 +68,6 @@ private slots:
             QVERIFY(std::isfinite(y));
     }
 
-    // With input from an entry tool sample 600 is the first point of the
-    // next copy; the samples are the stored y values in order.
-    void vzorekKonce()
-    {
-        const std::vector<TBod> z = rada(1800, -600, 600);
-        const analyza::Interval v = ctiInterval(z.data(), 1800, 0, 1);
-        for (int i = 0; i <= 600; ++i)
-            QCOMPARE(v.y[i], double(600 + i));
-    }
-
     // An interval of more than 1001 samples ends at sample 1000: nothing is
     // read past the capacity.
     void kapacita()
