@@ -1,6 +1,8 @@
 #pragma once
 // vorta-bench: each file registers its figures; main prints one line per
 // figure, "name median budget" (budget "-" where there is none).
+// `vorta-bench okno_dft kolo` runs only the figures whose names contain one
+// of the words.
 #include <QString>
 #include <functional>
 #include <optional>
@@ -9,7 +11,7 @@
 namespace bench {
 
 using Figura = std::function<void()>;
-bool registruj(int poradi, Figura f);
+bool registruj(int poradi, const char* jmeno, Figura f);
 
 // In a child started by the cold-start figure: runs what the child times
 // and returns its exit code; otherwise none.
@@ -29,5 +31,5 @@ void vypis(const char* jmeno, double median); // no budget
 
 #define VORTA_BENCH(poradi, Jmeno)                                                                 \
     static void Jmeno();                                                                           \
-    static const bool vorta_bench_##Jmeno = bench::registruj(poradi, Jmeno);                       \
+    static const bool vorta_bench_##Jmeno = bench::registruj(poradi, #Jmeno, Jmeno);                       \
     static void Jmeno()

@@ -12,15 +12,20 @@
 
 namespace bench {
 
-static std::multimap<int, Figura>& figury()
+struct Pojmenovana {
+    const char* jmeno;
+    Figura f;
+};
+
+static std::multimap<int, Pojmenovana>& figury()
 {
-    static std::multimap<int, Figura> f;
+    static std::multimap<int, Pojmenovana> f;
     return f;
 }
 
-bool registruj(int poradi, Figura f)
+bool registruj(int poradi, const char* jmeno, Figura f)
 {
-    figury().emplace(poradi, std::move(f));
+    figury().emplace(poradi, Pojmenovana{jmeno, std::move(f)});
     return true;
 }
 
@@ -73,7 +78,13 @@ int main(int argc, char** argv)
         return *potomek;
     QApplication app(argc, argv);
     vorta::nastavPisma();
-    for (auto& [poradi, f] : bench::figury())
-        f();
+    const QStringList slova = app.arguments().mid(1);
+    for (auto& [poradi, figura] : bench::figury()) {
+        const QString jmeno = QString::fromLatin1(figura.jmeno);
+        if (slova.isEmpty() || std::any_of(slova.begin(), slova.end(), [&](const QString& s) {
+                return jmeno.contains(s);
+            }))
+            figura.f();
+    }
     return 0;
 }
