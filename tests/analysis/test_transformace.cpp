@@ -3,14 +3,13 @@
 #include "analysis/TDFR.h"
 #include "analysis/TDFT.h"
 #include "analysis/TDTFT.h"
+#include "analysis/Tfrada.h"
 #include "analysis/Ttransformace.h"
 #include "analysis/transformace.h"
-#include "entry/Tkreslic.h"
 #include "entry/kreslic.h"
 #include "graf/TGraf.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QScrollBar>
 #include "core/cisla.h"
 
@@ -79,8 +78,7 @@ private slots:
         QTest::addColumn<double>("tolerance");
         QTest::newRow("jednotkovy pulz") << 0 << 0.011;
         QTest::newRow("ctvrtina [0, 0.25)") << 1 << 0.011;
-        QTest::newRow("zaporny [-0.25, 0.25)") << 2 << 0.011;
-        QTest::newRow("trojuhelnik") << 3 << 1e-4;
+        QTest::newRow("trojuhelnik") << 2 << 1e-4;
     }
     void uzavrenyTvar()
     {
@@ -89,14 +87,12 @@ private slots:
         const std::function<double(double)> tvary[] = {
             [](double) { return 1.0; },
             [](double t) { return t >= 0 && t < 0.25 ? 1.0 : 0.0; },
-            [](double t) { return t >= -0.25 && t < 0.25 ? -1.0 : 0.0; },
             [](double t) { return 1 - 2 * std::abs(t); },
         };
         auto spojite = [tvar](double w) -> C {
             switch (tvar) {
             case 0: return obdelnik(-0.5, 0.5, w);
             case 1: return obdelnik(0, 0.25, w);
-            case 2: return -obdelnik(-0.25, 0.25, w);
             default: {
                 const double x = w / 4, sinc = x == 0 ? 1 : std::sin(x) / x;
                 return 0.5 * sinc * sinc;
@@ -114,21 +110,12 @@ private slots:
         }
     }
 
-    // The unit pulse: |F(0)| = 1 and zeros at w = +-2 pi, +-4 pi, ...
-    // (f = +-10, +-20, ...), where the samples span whole turns.
+    // The unit pulse's phase: between the zeros its transform is real, phase
+    // 0 or 180, up to the linear phase w / (2 M) of the rectangle rule, whose
+    // samples start at the left edge of each step.
     void jednotkovyPulz()
     {
         const Spektrum s = koeficienty(pulz([](double) { return 1.0; }), 600);
-        QVERIFY(std::abs(std::abs(F(s, 0)) - 1) < 1e-12);
-        for (int f = 10; f <= MaxF; f += 10)
-            QVERIFY(std::abs(F(s, f)) < 1e-12 && std::abs(F(s, -f)) < 1e-12);
-        const auto m = modul(s, MaxStupen);
-        QCOMPARE(int(m.size()), PocetFrekvenci);
-        QCOMPARE(m[MaxF].y, 1.f);
-        QVERIFY(std::abs(m[MaxF + 10].y) < 1e-9 && std::abs(m[MaxF - 20].y) < 1e-9);
-        // Between the zeros the transform is real, phase 0 or 180, up to the
-        // linear phase w / (2 M) of the rectangle rule, whose samples start
-        // at the left edge of each step.
         const auto p = faze(s, MaxStupen);
         for (int f = -MaxF; f <= MaxF; ++f) {
             const double w = double(omega(f)), sinc = f ? std::sin(w / 2) / (w / 2) : 1;
@@ -148,12 +135,9 @@ private slots:
         QTest::addColumn<double>("stupne");
         QTest::newRow("nula") << 0.0 << 0.0 << 0.0;
         QTest::newRow("zaporne realne") << -1.0 << 0.0 << 180.0;
-        QTest::newRow("zaporne realne, B -> -0") << -1.0 << 0.0004 << 180.0;
         QTest::newRow("sum pod tisicinou") << 0.0004 << 0.0004 << 0.0;
         QTest::newRow("kvantovani: -90") << 0.0004 << 0.0006 << -90.0;
         QTest::newRow("kvantovani: 90") << 0.0004 << -0.0006 << 90.0;
-        QTest::newRow("-B = 1, A = 1") << 1.0 << -1.0 << 45.0;
-        QTest::newRow("B = 2") << 0.0 << 2.0 << -90.0;
     }
     void fazeKvantovana()
     {
@@ -171,8 +155,6 @@ private slots:
             QVERIFY(nic.a(f) == 0 && nic.b(f) == 0);
         for (const TBod& b : transformace::rekonstrukce(nic, MaxStupen))
             QCOMPARE(b.y, 0.f);
-        for (const TBod& b : faze(nic, MaxStupen))
-            QCOMPARE(b.y, 0.f);
 
         std::vector<float> y = pulz([](double t) { return t * t; }), cista = y;
         y[10] = std::nanf("");
@@ -182,39 +164,31 @@ private slots:
         for (int f = -MaxF; f <= MaxF; ++f)
             QVERIFY(s.a(f) == c.a(f) && s.b(f) == c.b(f));
 
-        // few samples, odd and even counts: still the rectangle rule
-        for (int M : {2, 3, 7, 8}) {
-            std::vector<float> k(M + 1);
-            for (int i = 0; i <= M; ++i)
-                k[i] = float(std::cos(1.3 * i) + 0.2);
-            const Spektrum ks = koeficienty(k, M);
-            for (int f = -MaxF; f <= MaxF; f += 7)
-                QVERIFY(std::abs(F(ks, f) - primo(k, M, double(omega(f)))) < 1e-9);
-        }
-
         const Spektrum jeden = koeficienty(std::vector<float>{0.5f, 0.5f}, 1);
         QVERIFY(std::abs(jeden.a(0) - 1) < 1e-12);
         for (const TBod& b : modul(jeden, MaxStupen))
             QVERIFY(std::isfinite(b.y));
     }
 
-    // Odd input through the window: a graph that stops before the end of the
-    // interval, and one that holds a NaN; everything shown stays finite.
+    // Odd input through every window: an empty graph, one that stops before
+    // the end of the interval and holds NaNs; everything shown stays finite.
     void spatnyVstupOknem()
     {
-        TGraf kratky;
+        TGraf prazdny, kratky;
         for (int i = -50; i < 20; ++i)
-            kratky.PridejBod(2, i / 100.0, std::nan(""));
+            kratky.PridejBod(2, i / 100.0, i == 2 ? 1 : std::nan(""));
+        Tfrada frada;
         TDFR dfr;
         TDTFT dtft;
         Ttransformace transformace;
         TDFT dft;
-        for (TAnalyza* okno : std::initializer_list<TAnalyza*>{&dfr, &dtft, &transformace, &dft}) {
-            okno->originDragDrop(&kratky);
-            for (const char* jmeno : {"origin", "obraz", "an", "bn"})
-                for (const TBod& b : body(okno->findChild<TGraf*>(jmeno)))
-                    QVERIFY2(std::isfinite(b.x) && std::isfinite(b.y), jmeno);
-        }
+        for (TAnalyza* okno : std::initializer_list<TAnalyza*>{&frada, &dfr, &dtft, &transformace, &dft})
+            for (const TGraf* g : {&prazdny, &kratky}) {
+                okno->originDragDrop(g);
+                for (const char* jmeno : {"origin", "obraz", "an", "bn"})
+                    for (const TBod& b : body(okno->findChild<TGraf*>(jmeno)))
+                        QVERIFY2(std::isfinite(b.x) && std::isfinite(b.y), jmeno);
+            }
     }
 
     // The worked numbers of the help topics, as the windows show them with
@@ -242,25 +216,16 @@ private slots:
         const auto* obraz = ft.findChild<TGraf*>("obraz");
         auto uF = [](const TGraf* g, int f) { return double(g->CtiBod(MaxF + f).y); };
         over("ftrans.html", uF(an, 0), 3, "0,500");
-        over("ftrans.html", uF(an, 5), 3, "0,450");
         over("ftrans.html", uF(bn, 5), 1, "45,1");
-        over("ftrans.html", uF(an, 10), 3, "0,318");
-        over("ftrans.html", uF(bn, 10), 1, "90,3");
         over("ftrans.html", uF(an, 20), 3, "0,000");
-        over("ftrans.html", uF(an, 30), 3, "0,106");
-        over("ftrans.html", uF(bn, 30), 1, "90,8");
         auto stupen = ft.findChild<QScrollBar*>("stupen");
         stupen->setValue(0);
         over("ftrans.html", obraz->CtiBod(0).y, 2, "0,05");
-        stupen->setValue(10);
-        over("ftrans.html", obraz->CtiBod(75).y, 3, "0,904");
         stupen->setValue(200);
         double vrchol = -1;
         for (const TBod& b : body(obraz))
             vrchol = std::max(vrchol, double(b.y));
         over("ftrans.html", vrchol, 3, "1,082");
-        over("ftrans.html", obraz->CtiBod(50).y, 3, "0,528");
-        over("ftrans.html", obraz->CtiBod(100).y, 3, "0,462");
 
         TDTFT dtft;
         dtft.predejSignal(obd);
@@ -269,15 +234,8 @@ private slots:
         obraz = dtft.findChild<TGraf*>("obraz");
         auto uX = [](const TGraf* g, int k) { return double(g->CtiBod(11 + dtft::MaxK + k).y); };
         over("odtft.html", uX(an, 10), 2, "4,52");
-        over("odtft.html", uX(an, 20), 2, "3,24");
-        over("odtft.html", uX(an, 100), 2, "1,00");
         over("odtft.html", uX(bn, 10), 0, "-36");
-        over("odtft.html", uX(bn, 20), 0, "-72");
         QVERIFY(std::abs(uX(an, 0) - 5) < 1e-5 && std::abs(uX(an, 40)) < 1e-5);
-        dtft.findChild<QScrollBar*>("stupen")->setValue(100);
-        over("odtft.html", stonek(obraz, -0.5), 2, "0,51");
-        over("odtft.html", stonek(obraz, -0.4), 2, "0,51");
-        over("odtft.html", stonek(obraz, 0.1), 2, "0,01");
         dtft.findChild<QScrollBar*>("stupen")->setValue(0);
         over("odtft.html", stonek(obraz, 0), 3, "0,025");
 
@@ -285,9 +243,7 @@ private slots:
         dfr.predejSignal(perioda(kreslic::Predloha::Sin));
         an = dfr.findChild<TGraf*>("an");
         obraz = dfr.findChild<TGraf*>("obraz");
-        over("odfr.html", stonek(an, 1), 3, "0,500");
         over("odfr.html", stonek(an, 1), 4, "0,5003");
-        over("odfr.html", stonek(obraz, 0.25), 3, "1,000");
         dfr.findChild<QScrollBar*>("stupen")->setValue(1);
         over("odfr.html", stonek(obraz, 0.25), 3, "0,500");
 
@@ -297,14 +253,8 @@ private slots:
         bn = dft.findChild<TGraf*>("bn");
         obraz = dft.findChild<TGraf*>("obraz");
         over("odft.html", stonek(an, 1), 2, "6,39");
-        over("odft.html", stonek(an, 3), 2, "2,20");
         over("odft.html", stonek(bn, 1), 0, "-81");
-        over("odft.html", stonek(bn, 3), 0, "-63");
-        over("ddft.html", stonek(an, 1), 2, "6,39");
         QVERIFY(std::abs(stonek(an, 0) - 10) < 1e-5 && std::abs(stonek(an, 19) - stonek(an, 1)) < 1e-5);
-        dft.findChild<QScrollBar*>("stupen")->setValue(1);
-        over("odft.html", stonek(obraz, 0), 2, "0,55");
-        over("odft.html", stonek(obraz, 0.25), 2, "0,82");
         dft.findChild<QScrollBar*>("vzorku")->setValue(16);
         over("odft.html", stonek(an, 1), 2, "5,13");
         over("odft.html", stonek(bn, 1), 2, "-78,75");

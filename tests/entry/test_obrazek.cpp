@@ -4,7 +4,6 @@
 #include "entry/jpeg.h"
 #include "entry/nacteni.h"
 #include "entry/obrazek.h"
-#include "graf/TGraf.h"
 #include "shell/zadatel.h"
 
 #include <QBuffer>
@@ -93,32 +92,26 @@ QByteArray svg(const QString& sirka, const QString& vyska, const QString& telo)
         .toUtf8();
 }
 
-// A plot as another program would draw it: white page, black frame, grey grid
-// and one period of a sine in blue, antialiased, from x0 to x1 with the zero
-// line at y0 and amplitude a pixels.
-struct Graf {
-    QImage obraz;
-    int x0, x1, y0, a;
-};
-Graf vykreslenySinus(QSize velikost, int x0, int x1, int y0, int a, qreal pero, bool vyhlazeni)
+// The sine plot of the window tests as another program would draw it: a white
+// 900 x 600 page, a grey grid and one period of a sine in blue, antialiased,
+// from x 150 to 750 with the zero line at y 300 and amplitude 200.
+QImage vykreslenySinus()
 {
-    Graf g{bile(velikost), x0, x1, y0, a};
-    QPainter p(&g.obraz);
-    p.setRenderHint(QPainter::Antialiasing, vyhlazeni);
+    QImage obraz = bile({900, 600});
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(190, 190, 190), 1));
-    for (int x = x0; x <= x1; x += (x1 - x0) / 10)
-        p.drawLine(x, y0 - a - 20, x, y0 + a + 20);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(x0 - 30, y0 - a - 30, x1 - x0 + 60, 2 * a + 60);
+    for (int x = 150; x <= 750; x += 60)
+        p.drawLine(x, 80, x, 520);
     QPainterPath cesta;
     for (int i = 0; i <= 2000; ++i) {
         const double t = i / 2000.0;
-        const QPointF b(x0 + t * (x1 - x0), y0 - a * std::sin(2 * std::numbers::pi * t));
+        const QPointF b(150 + t * 600, 300 - 200 * std::sin(2 * std::numbers::pi * t));
         i == 0 ? cesta.moveTo(b) : cesta.lineTo(b);
     }
-    p.setPen(QPen(QColor::fromRgb(Modra), pero, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor::fromRgb(Modra), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(cesta);
-    return g;
+    return obraz;
 }
 
 double c1(const Krivka& v)
@@ -154,7 +147,7 @@ private slots:
         pruh(i, 150, 152, Cerna, 0, 299);
         pruh(i, 100, 100, Cerna, 300, 599);
         pruh(i, 300, 300, Cerna, 300, 599);
-        pruh(i, 250, 250, 0xff010000u, 0, 599); // one step off black: no match
+        pruh(i, 250, 250, 0xff010000u, 0, 599); // one step off black is another colour
         const Krivka v = analyzuj(i, Cerna, Metoda(metoda), true);
         for (int c : {0, 150, 299})
             QCOMPARE_LE(std::abs(v[c] - vPruhu), 1e-6);
@@ -163,7 +156,7 @@ private slots:
     }
 
     // The extremes of the scale: the top row is 1, row 200 zero, the bottom
-    // row -0.995.
+    // row -0.995. An unpainted canvas (window never shown) matches nothing.
     void mezniRadky()
     {
         QImage i = bile({Sirka, Vyska});
@@ -174,25 +167,24 @@ private slots:
         QCOMPARE(v[0], 1.0f);
         QCOMPARE(v[300], 0.0f);
         QCOMPARE(v[599], -0.995f);
+        const Krivka prazdna = analyzuj(QImage(), Qt::white, Metoda::PrvniZhora, true);
+        QVERIFY(std::all_of(prazdna.begin(), prazdna.end(), [](float x) { return x == 0; }));
     }
 
-    // A dashed curve at row 100: dashes of 20 columns, gaps of 20, the first
-    // gap at column 0 when `odMezery`.
+    // A dashed curve at row 100, found from the top: dashes of 20 columns,
+    // gaps of 20, the first gap at column 0 when `odMezery`.
     void preklen_data()
     {
-        QTest::addColumn<int>("metoda");
         QTest::addColumn<bool>("preklen");
         QTest::addColumn<bool>("odMezery");
         QTest::addColumn<float>("vMezere");
         QTest::addColumn<float>("naZacatku");
-        QTest::newRow("zhora s překlenutím") << 0 << true << false << 0.5f << 0.5f;
-        QTest::newRow("zhora bez překlenutí") << 0 << false << false << 200.0f << 0.5f;
-        QTest::newRow("průměr s překlenutím") << 2 << true << false << 0.5f << 0.5f;
-        QTest::newRow("mezera na začátku s překlenutím") << 0 << true << true << 0.5f << 0.0f;
+        QTest::newRow("s překlenutím") << true << false << 0.5f << 0.5f;
+        QTest::newRow("bez překlenutí") << false << false << 200.0f << 0.5f;
+        QTest::newRow("mezera na začátku s překlenutím") << true << true << 0.5f << 0.0f;
     }
     void preklen()
     {
-        QFETCH(int, metoda);
         QFETCH(bool, preklen);
         QFETCH(bool, odMezery);
         QFETCH(float, vMezere);
@@ -201,23 +193,10 @@ private slots:
         for (int c = 0; c < Sirka; ++c)
             if ((c / 20) % 2 == (odMezery ? 1 : 0))
                 i.setPixel(c, 100, Modra);
-        const Krivka v = analyzuj(i, Modra, Metoda(metoda), preklen);
+        const Krivka v = analyzuj(i, Modra, Metoda::PrvniZhora, preklen);
         const int mezera = odMezery ? 50 : 30;
         QCOMPARE_LE(std::abs(v[mezera] - vMezere), 1e-6);
         QCOMPARE_LE(std::abs(v[5] - naZacatku), 1e-6);
-    }
-
-    // The colour must match exactly; a neighbouring shade is another colour.
-    // An unpainted canvas (window never shown) matches nothing.
-    void presnaBarva()
-    {
-        QImage i = bile({Sirka, Vyska});
-        pruh(i, 50, 50, Modra + 1);
-        pruh(i, 120, 120, Modra);
-        const Krivka v = analyzuj(i, Modra, Metoda::PrvniZhora, false);
-        QCOMPARE(v[10], 0.4f);
-        const Krivka prazdna = analyzuj(QImage(), Qt::white, Metoda::PrvniZhora, true);
-        QVERIFY(std::all_of(prazdna.begin(), prazdna.end(), [](float x) { return x == 0; }));
     }
 
     // A sine period of known colour on the canvas itself, one pixel per
@@ -273,7 +252,6 @@ private slots:
         QTest::newRow("celý") << Orez{} << 0 << 9 << 0 << 7 << false;
         QTest::newRow("oříznutý") << Orez{2, 3, 1, 1} << 2 << 6 << 1 << 6 << false;
         QTest::newRow("zkřížené zrcadlí") << Orez{8, 8, 0, 0} << 7 << 2 << 0 << 7 << false;
-        QTest::newRow("zkřížené svisle") << Orez{0, 0, 6, 6} << 0 << 9 << 5 << 2 << false;
         QTest::newRow("právě se potkají") << Orez{5, 5, 0, 0} << -1 << -1 << -1 << -1 << true;
     }
     void vykresleni()
@@ -322,8 +300,6 @@ private slots:
         for (int y = 0; y < 240; ++y)
             for (int x = 0; x < 320; ++x)
                 i.setPixel(x, y, qRgb(x * 255 / 319, y * 255 / 239, (x * y) % 256));
-        const Graf g = vykreslenySinus({320, 240}, 20, 300, 120, 80, 2, true);
-        QPainter(&i).drawImage(QRect(0, 120, 320, 120), g.obraz, QRect(0, 0, 320, 120));
         if (sedy)
             i = i.convertToFormat(QImage::Format_Grayscale8);
         const QByteArray data = zakoduj(i, "jpeg", 85);
@@ -338,11 +314,9 @@ private slots:
         QCOMPARE(nase.format(), QImage::Format_RGB32);
         int nejvic = 0;
         for (int y = 0; y < 240; ++y)
-            for (int x = 0; x < 320; ++x) {
-                const QRgb a = nase.pixel(x, y), q = qt.pixel(x, y);
-                nejvic = std::max({nejvic, std::abs(qRed(a) - qRed(q)), std::abs(qGreen(a) - qGreen(q)),
-                                   std::abs(qBlue(a) - qBlue(q))});
-            }
+            for (int x = 0; x < 320; ++x)
+                for (int posun : {0, 8, 16})
+                    nejvic = std::max(nejvic, std::abs(int((nase.pixel(x, y) >> posun) & 0xff) - int((qt.pixel(x, y) >> posun) & 0xff)));
         QCOMPARE_LE(nejvic, 2);
         // And both are a JPEG of the picture, not something else.
         QCOMPARE_LE(std::abs(qRed(nase.pixel(300, 10)) - qRed(i.convertToFormat(QImage::Format_RGB32).pixel(300, 10))), 12);
@@ -379,7 +353,6 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         const QByteArray j = vzorovyJpeg();
         QTest::newRow("prázdný soubor") << QByteArray();
-        QTest::newRow("text") << QByteArray("Tohle není obrázek, jen text.\n");
         QTest::newRow("JPEG useknutý") << j.left(j.size() / 2);
         QByteArray presnost = j;
         presnost[sofPozice(j) + 4] = 12; // 12-bit samples: not for this decoder
@@ -423,40 +396,28 @@ class TestTobrazek : public QObject {
         return cesta;
     }
     static QScrollBar* bar(Tobrazek& o, const char* jmeno) { return o.findChild<QScrollBar*>(jmeno); }
-    static QWidget* platno(Tobrazek& o) { return o.findChild<QWidget*>("platno"); }
-    // Picks the colour under a canvas point by pressing and releasing there.
-    static void klikni(Tobrazek& o, QPoint kde)
+    // The sine plot shown and opened: trims 150, 150, 100, 100 give exactly one
+    // period at the scale of the result graph (amplitude 1), and a press and
+    // release on the peak (canvas x 150, y 0) picks its colour.
+    const QImage m_graf = vykreslenySinus();
+    bool otevriGraf(Tobrazek& o, const char* format = "png", int kvalita = -1)
     {
-        QTest::mousePress(platno(o), Qt::LeftButton, {}, kde);
-        QTest::mouseRelease(platno(o), Qt::LeftButton, {}, kde);
-    }
-    // The sine plot of the window tests, 900 x 600, period from x 150 to 750,
-    // zero at y 300, amplitude 200: trims 150, 150, 100, 100 give exactly one
-    // period at the scale of the result graph (amplitude 1).
-    Graf m_graf = vykreslenySinus({900, 600}, 150, 750, 300, 200, 3, true);
-    static void orizniNaPeriodu(Tobrazek& o)
-    {
+        o.show();
+        if (!QTest::qWaitForWindowExposed(&o)
+            || !o.otevri(soubor(QStringLiteral("graf.") + format, zakoduj(m_graf, format, kvalita))))
+            return false;
         bar(o, "zleva")->setValue(150);
         bar(o, "zprava")->setValue(150);
         bar(o, "zhora")->setValue(100);
         bar(o, "zdola")->setValue(100);
+        auto* platno = o.findChild<QWidget*>("platno");
+        QTest::mousePress(platno, Qt::LeftButton, {}, {150, 0});
+        QTest::mouseRelease(platno, Qt::LeftButton, {}, {150, 0});
+        return true;
     }
 
 private slots:
     void initTestCase() { QVERIFY(m_slozka.isValid()); }
-
-    // Before it was ever shown, the first countdown finds nothing: 600 points
-    // at zero in the result graph.
-    void prvniAnalyzaPredZobrazenim()
-    {
-        Tobrazek o;
-        QTRY_COMPARE_WITH_TIMEOUT(o.pocetAnalyz(), 1, 2000);
-        const auto* g = o.findChild<TGraf*>("vysledek");
-        QCOMPARE(g->PocetBodu(), 600);
-        for (int i = 0; i < 600; ++i)
-            QCOMPARE(g->CtiBod(i).y, 0.0f);
-        QCOMPARE(bar(o, "zleva")->maximum(), 400);
-    }
 
     // The whole road: a plot opened as PNG and as JPEG, trimmed to its period,
     // the curve's colour picked by a click: the delivered period has the
@@ -467,11 +428,8 @@ private slots:
         QTest::addColumn<int>("kvalita");
         QTest::addColumn<double>("tolerance");
         QTest::newRow("png") << QByteArray("png") << 100 << 0.01;
-        // A JPEG moves the curve's colours: it matches within the lossy
-        // tolerance at every usual quality.
-        QTest::newRow("jpeg 100") << QByteArray("jpeg") << 100 << 0.01;
-        QTest::newRow("jpeg 90") << QByteArray("jpeg") << 90 << 0.015;
-        QTest::newRow("jpeg 75") << QByteArray("jpeg") << 75 << 0.015;
+        // A JPEG moves the curve's colours: it still matches within the lossy
+        // tolerance at a low quality.
         QTest::newRow("jpeg 50") << QByteArray("jpeg") << 50 << 0.02;
     }
     void sinusZObrazku()
@@ -480,12 +438,7 @@ private slots:
         QFETCH(int, kvalita);
         QFETCH(double, tolerance);
         Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        QVERIFY(o.otevri(soubor("sinus." + format, zakoduj(m_graf.obraz, format.constData(), kvalita))));
-        orizniNaPeriodu(o);
-        // The peak of the curve: canvas x 150 (a quarter period), y 0.
-        klikni(o, {150, 0});
+        QVERIFY(otevriGraf(o, format.constData(), kvalita));
         if (format == "png")
             QCOMPARE(o.barva().rgb(), Modra);
         std::vector<double> dodano;
@@ -503,25 +456,20 @@ private slots:
         QCOMPARE(v, o.krivka());
     }
 
-    // "OK" delivers to the window of the code, Storno, Esc and the close
-    // button deliver nothing; a code outside 1 ... 5 delivers nothing but the
-    // window still closes.
+    // Storno and Esc deliver nothing ("OK" delivers: above); a code outside
+    // 1 ... 5 delivers nothing but the window still closes.
     void zavreni_data()
     {
         QTest::addColumn<QString>("jak");
         QTest::addColumn<int>("kod");
-        QTest::addColumn<bool>("doruceno");
-        QTest::newRow("OK") << "ok" << 1 << true;
-        QTest::newRow("OK kód 0") << "ok" << 0 << false;
-        QTest::newRow("OK kód 6") << "ok" << 6 << false;
-        QTest::newRow("Storno") << "storno" << 1 << false;
-        QTest::newRow("Esc") << "esc" << 1 << false;
+        QTest::newRow("OK kód 6") << "ok" << 6;
+        QTest::newRow("Storno") << "storno" << 1;
+        QTest::newRow("Esc") << "esc" << 1;
     }
     void zavreni()
     {
         QFETCH(QString, jak);
         QFETCH(int, kod);
-        QFETCH(bool, doruceno);
         Tobrazek o;
         o.show();
         QVERIFY(QTest::qWaitForWindowExposed(&o));
@@ -533,15 +481,13 @@ private slots:
             o.findChild<QPushButton*>("Button3")->click();
         else if (jak == "storno")
             o.findChild<QPushButton*>("Button4")->click();
-        else if (jak == "esc")
-            QTest::keyClick(bar(o, "zdola"), Qt::Key_Escape);
         else
-            o.close();
+            QTest::keyClick(bar(o, "zdola"), Qt::Key_Escape);
         for (int k = 1; k <= 5; ++k)
             zadatel::registruj(k, {});
         zadatel::nastav(5);
         QVERIFY(!o.isVisible());
-        QCOMPARE(pocet, doruceno ? 1 : 0);
+        QCOMPARE(pocet, 0);
     }
 
     // A trim repaints the canvas at once; the result follows 600 to 900 ms
@@ -549,11 +495,7 @@ private slots:
     void odpocet()
     {
         Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        QVERIFY(o.otevri(soubor("odpocet.png", zakoduj(m_graf.obraz, "png"))));
-        orizniNaPeriodu(o);
-        klikni(o, {150, 0});
+        QVERIFY(otevriGraf(o));
         const Krivka pred = o.krivka();
         const QImage platnoPred = o.platno();
         QTRY_VERIFY_WITH_TIMEOUT(!o.findChild<QTimer*>("cas")->isActive(), 2000);
@@ -588,8 +530,6 @@ private slots:
         o.show();
         QVERIFY(QTest::qWaitForWindowExposed(&o));
         QVERIFY(o.otevri(soubor("velky.png", zakoduj(bile({800, 600}), "png"))));
-        QCOMPARE(bar(o, "zleva")->maximum(), 798);
-        QCOMPARE(bar(o, "zdola")->maximum(), 598);
         bar(o, "zleva")->setValue(700);
         bar(o, "zprava")->setValue(10);
         bar(o, "zhora")->setValue(500);
@@ -605,39 +545,27 @@ private slots:
             QCOMPARE(bar(o, b)->maximum(), 198);
     }
 
-    // A bad file changes nothing: picture, canvas, trims, colour and curve
-    // stay as they were.
-    void spatnySoubor_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        const QByteArray j = vzorovyJpeg();
-        QTest::newRow("useknutý JPEG") << j.left(j.size() / 2);
-        QTest::newRow("není obrázek") << QByteArray("MZ\x90\x00 nic", 8);
-        QTest::newRow("obří hlavička") << jpegSRozmerem(65000, 65000);
-        QTest::newRow("chybějící soubor") << QByteArray();
-    }
+    // A truncated or missing file changes nothing: picture, canvas, trims,
+    // colour and curve stay as they were.
     void spatnySoubor()
     {
-        QFETCH(QByteArray, data);
         Tobrazek o;
-        o.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&o));
-        QVERIFY(o.otevri(soubor("dobry.png", zakoduj(m_graf.obraz, "png"))));
-        orizniNaPeriodu(o);
-        klikni(o, {150, 0});
+        QVERIFY(otevriGraf(o));
         const QImage obr = o.obr(), platnoPred = o.platno();
         const Krivka v = o.krivka();
         const int n = o.pocetAnalyz();
-        const QString cesta = data.isEmpty() ? m_slozka.filePath("neni.jpg") : soubor("spatny.jpg", data);
-        o.vyberSoubor = [cesta] { return cesta; };
-        o.findChild<QPushButton*>("Button1")->click();
-        QCOMPARE(o.obr(), obr);
-        QCOMPARE(o.platno(), platnoPred);
-        QCOMPARE(o.krivka(), v);
-        QCOMPARE(o.pocetAnalyz(), n);
-        QCOMPARE(o.barva().rgb(), Modra);
-        QCOMPARE(bar(o, "zleva")->value(), 150);
-        QCOMPARE(bar(o, "zleva")->maximum(), 898);
+        const QByteArray j = vzorovyJpeg();
+        for (const QString& cesta : {soubor("spatny.jpg", j.left(j.size() / 2)), m_slozka.filePath("neni.jpg")}) {
+            o.vyberSoubor = [cesta] { return cesta; };
+            o.findChild<QPushButton*>("Button1")->click();
+            QCOMPARE(o.obr(), obr);
+            QCOMPARE(o.platno(), platnoPred);
+            QCOMPARE(o.krivka(), v);
+            QCOMPARE(o.pocetAnalyz(), n);
+            QCOMPARE(o.barva().rgb(), Modra);
+            QCOMPARE(bar(o, "zleva")->value(), 150);
+            QCOMPARE(bar(o, "zleva")->maximum(), 898);
+        }
     }
 };
 

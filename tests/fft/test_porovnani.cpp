@@ -2,7 +2,6 @@
 
 #include "core/cisla.h"
 #include "fft/TFFTporovnani.h"
-#include "fft/Tvlakno.h"
 #include "fft/porovnani.h"
 
 #include <QComboBox>
@@ -114,9 +113,7 @@ private slots:
         QTest::addColumn<int>("cekatMs"); // without running the event loop
         QTest::addColumn<bool>("znicit");
         QTest::newRow("close, worker waiting in its last call") << 0 << 0 << 300 << false;
-        QTest::newRow("destroy, worker waiting in its last call") << 0 << 0 << 300 << true;
         QTest::newRow("destroy, long run") << 6 << 5 << 50 << true;
-        QTest::newRow("close, long run") << 6 << 5 << 50 << false;
     }
     void zavreniBehemBehu()
     {
@@ -142,35 +139,6 @@ private slots:
         QVERIFY(std::chrono::steady_clock::now() - t0 < std::chrono::seconds(10));
         // No queued call may reach a destroyed window afterwards.
         QTest::qWait(30);
-    }
-
-    // The worker on its own: its routines run on the thread that made it.
-    void vlaknoVolaSmycku()
-    {
-        SdilenePorovnani sdilene;
-        sdilene.R.store(3);
-        std::thread::id nastaveniVlakno, vypisVlakno;
-        bool vypsano = false;
-        Tvlakno v(
-            sdilene,
-            [&](Tvlakno& w) {
-                nastaveniVlakno = std::this_thread::get_id();
-                w.N = 64;
-                w.L = 6;
-            },
-            [&](Tvlakno&) {
-                vypisVlakno = std::this_thread::get_id();
-                vypsano = true;
-            });
-        v.spust();
-        QTRY_VERIFY(vypsano);
-        QTRY_VERIFY(v.skoncilo());
-        v.pockej();
-        QCOMPARE(nastaveniVlakno, std::this_thread::get_id());
-        QCOMPARE(vypisVlakno, std::this_thread::get_id());
-        QCOMPARE(sdilene.hotovoDFT.load(), 3);
-        QCOMPARE(sdilene.hotovoFFT.load(), 3);
-        QVERIFY(std::abs(double(porovnani::velikostDFT(v.data, 1) - porovnani::velikostFFT(v.data, 1))) < 1e-3);
     }
 };
 
