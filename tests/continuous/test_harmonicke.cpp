@@ -1,12 +1,7 @@
 #include "VortaTest.h"
 
-#include "continuous/Tharmonicke.h"
-#include "continuous/Tharmonicke2.h"
 #include "continuous/harmonicke.h"
-#include "graf/TGraf.h"
 
-#include <QComboBox>
-#include <QScrollBar>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -21,20 +16,13 @@ constexpr double Pi = std::numbers::pi;
 double signal(int s, double t)
 {
     const double f = t - std::floor(t);
-    switch (s) {
-    case 0: return f < 0.5 ? 1 : 0;
-    case 1: return (f < 0.25 || f > 0.75) ? 1 : 0;
-    case 2: return (f > 0.125 && f < 0.625) ? 1 : 0;
-    case 3: return (f > 0.25 && f < 0.5) ? 1 : 0;
-    case 4: return f;
-    default: return f <= 0.5 ? 2 * f : 2 - 2 * f;
-    }
+    const double tvary[] = {f < 0.5 ? 1. : 0, (f < 0.25 || f > 0.75) ? 1. : 0, (f > 0.125 && f < 0.625) ? 1. : 0,
+                            (f > 0.25 && f < 0.5) ? 1. : 0, f, f <= 0.5 ? 2 * f : 2 - 2 * f};
+    return tvary[s];
 }
 
 // Where each signal jumps within [0, 1).
 const std::vector<double> Skoky[PocetSignalu] = {{0, 0.5}, {0.25, 0.75}, {0.125, 0.625}, {0.25, 0.5}, {0}, {}};
-
-std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
 
 } // namespace
 
@@ -75,44 +63,31 @@ private slots:
         }
     }
 
-    // Exact coefficients and the complex spectrum built from them:
-    // |c(n)| = sqrt(a^2 + b^2) / 2 (c(0) = a0), arg c(n) in degrees from a and
-    // -b rounded to units of 1/10000. Rows with s = -1 try the rounding alone.
-    void spektrum_data()
-    {
-        QTest::addColumn<int>("s");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<double>("A");
-        QTest::addColumn<double>("B");
-        QTest::addColumn<double>("F");
-        QTest::newRow("obdelnik 1, n=-1") << 0 << -1 << 0.0 << -2 / Pi << 90.0;
-        // theoretical zeros come out as phase 0, not a stray angle
-        QTest::newRow("obdelnik 2, n=-3") << 1 << -3 << -2 / (3 * Pi) << 0.0 << 180.0;
-        QTest::newRow("pila, n=1") << 4 << 1 << 0.0 << -1 / Pi << 90.0;
-        QTest::newRow("trojuhelnik, n=39") << 5 << 39 << -4 / (39 * 39 * Pi * Pi) << 0.0 << 180.0;
-        // n = 0 is the mean's place, never the 0/0 of the formulas
-        QTest::newRow("trojuhelnik, n=0") << 5 << 0 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("neznamy signal") << 6 << 1 << 0.0 << 0.0 << 0.0;
-        QTest::newRow("sum kolem nuly") << -1 << 0 << 3e-17 << -2e-16 << 0.0;
-        QTest::newRow("nad 1/20000") << -1 << 0 << -0.00006 << 0.0 << 180.0;
-        // a rounded-away negative b must not turn 180 into -180
-        QTest::newRow("zaporne a, nepatrne b") << -1 << 0 << -0.3 << 1e-12 << 180.0;
-        QTest::newRow("NaN") << -1 << 0 << std::nan("") << 0.5 << -90.0;
-    }
+    // Exact coefficients and the phase in degrees from a and -b rounded to
+    // units of 1/10000. Cases with s = -1 try the rounding alone.
     void spektrum()
     {
-        QFETCH(int, s);
-        QFETCH(int, n);
-        QFETCH(double, A);
-        QFETCH(double, B);
-        QFETCH(double, F);
-        QCOMPARE(fazeZeSlozek(A, B), F);
-        if (s < 0)
-            return;
-        QCOMPARE_LE(std::abs(a(s, n) - A), 1e-15);
-        QCOMPARE_LE(std::abs(b(s, n) - B), 1e-15);
-        QCOMPARE_LE(std::abs(modul(s, n) - (n ? std::hypot(A, B) / 2 : a0(s))), 1e-12);
-        QCOMPARE(faze(s, n), F);
+        const struct {
+            int s, n;
+            double A, B, F;
+        } pripady[] = {
+            {0, -1, 0.0, -2 / Pi, 90.0},
+            {1, -3, -2 / (3 * Pi), 0.0, 180.0}, // theoretical zeros come out as phase 0, not a stray angle
+            {5, 39, -4 / (39 * 39 * Pi * Pi), 0.0, 180.0},
+            {5, 0, 0.0, 0.0, 0.0},            // n = 0 is the mean's place, never the 0/0 of the formulas
+            {-1, 0, -0.00006, 0.0, 180.0},    // above 1/20000
+            {-1, 0, -0.3, 1e-12, 180.0},      // a rounded-away negative b must not turn 180 into -180
+            {-1, 0, std::nan(""), 0.5, -90.0},
+        };
+        for (const auto& p : pripady) {
+            const QByteArray kde = QByteArray::number(p.s) + "/" + QByteArray::number(p.n);
+            QVERIFY2(fazeZeSlozek(p.A, p.B) == p.F, kde);
+            if (p.s < 0)
+                continue;
+            QVERIFY2(std::abs(a(p.s, p.n) - p.A) <= 1e-15 && std::abs(b(p.s, p.n) - p.B) <= 1e-15, kde);
+            QVERIFY2(std::abs(modul(p.s, p.n) - (p.n ? std::hypot(p.A, p.B) / 2 : a0(p.s))) <= 1e-12, kde);
+            QVERIFY2(faze(p.s, p.n) == p.F, kde);
+        }
     }
 
     // Away from its jumps the partial sum with 40 harmonics is close to the
@@ -146,52 +121,19 @@ private slots:
     }
 
     // The Gibbs overshoot: near a unit jump the partial sums peak about 9 %
-    // above the level, 1/2 + Si(pi)/pi = 1.0895 in the limit.
+    // above the level, 1/2 + Si(pi)/pi = 1.0895 in the limit. Harmonic 40 is
+    // the last one added (for the saw at t = 1/160 it adds -1/(40 pi)); a
+    // larger N adds nothing and reads no further.
     void gibbsuvJevAPosledniHarmonicka()
     {
         double vrchol = 0;
         for (int k = 1; k < 2000; ++k)
             vrchol = std::max(vrchol, castecnySoucet(0, 40, k * 0.05 / 2000));
         QCOMPARE_LE(std::abs(vrchol - 1.0895), 0.002);
-        // harmonic 40 is the last one added (for the saw at t = 1/160 it adds
-        // -1/(40 pi)); a larger N adds nothing and reads no further
         QCOMPARE_LE(std::abs(castecnySoucet(4, 40, 0.00625) - castecnySoucet(4, 39, 0.00625) + 1 / (40 * Pi)), 1e-12);
         QCOMPARE(castecnySoucet(4, 1000, 0.3), castecnySoucet(4, 40, 0.3));
     }
 
-    // Highlighted bars (style 2) are the harmonics in the sum, the rest grey
-    // (style 6); the mean's bar is always highlighted.
-    void zvyrazneni_data()
-    {
-        QTest::addColumn<bool>("komplexne");
-        QTest::addColumn<int>("N");
-        for (bool k : {false, true})
-            for (int N : {0, 7})
-                QTest::addRow("%s N=%d", k ? "komplexne" : "po slozkach", N) << k << N;
-    }
-    void zvyrazneni()
-    {
-        QFETCH(bool, komplexne);
-        QFETCH(int, N);
-        std::unique_ptr<QWidget> okno(komplexne ? static_cast<QWidget*>(new Tharmonicke) : new Tharmonicke2);
-        auto* stupen = okno->findChild<QScrollBar*>("stupen");
-        auto* vyber = okno->findChild<QComboBox*>("vyber");
-        QVERIFY(stupen && vyber);
-        vyber->setCurrentIndex(4);
-        stupen->setValue(N);
-        for (const char* jmeno : {"an", "bn"}) {
-            const auto b = body(okno->findChild<TGraf*>(jmeno));
-            QCOMPARE(int(b.size()), komplexne ? 3 * 81 : 3 * 41);
-            for (std::size_t i = 0; i < b.size(); i += 3) {
-                const int w = std::abs(int(b[i].x)) <= N ? 2 : 6;
-                QVERIFY(b[i].y == 0 && b[i + 1].Styl == w && b[i + 2].Styl == -w);
-                // the saw's sine bars all point down, -1/(n pi); complex: |c| = 1/(2 pi |m|)
-                const double n = b[i].x, ocek = komplexne ? 1 / (2 * Pi * std::abs(n)) : -1 / (n * Pi);
-                if (n != 0 && jmeno == std::string_view(komplexne ? "an" : "bn"))
-                    QCOMPARE_LE(std::abs(b[i + 1].y - ocek), 1e-7);
-            }
-        }
-    }
 };
 
 VORTA_TEST(TestHarmonicke)

@@ -34,35 +34,22 @@ private slots:
     // y(t) against the closed-form convolution of the continuous shapes; the
     // samples sit at whole hundredths, so the discrete sum is within a few
     // steps of 0.01 of the integral.
-    void analytickyVysledek_data()
-    {
-        QTest::addColumn<int>("tu");
-        QTest::addColumn<int>("tg");
-        QTest::addColumn<double>("t");
-        QTest::addColumn<double>("ocekavano");
-        QTest::addColumn<double>("tolerance");
-        // rectangle * rectangle = triangle t, 2 - t; 99 unit samples at the peak
-        QTest::newRow("obdelnik*obdelnik t=1") << 0 << 0 << 1.0 << 0.99 << 1e-6;
-        QTest::newRow("obdelnik*obdelnik t=1.6") << 0 << 0 << 1.6 << 0.4 << 0.011;
-        QTest::newRow("obdelnik*obdelnik t=2.4") << 0 << 0 << 2.4 << 0.0 << 0.0;
-        // rectangle * ramp: t^2/2 rising, (1 - (t-1)^2)/2 falling
-        QTest::newRow("obdelnik*pila t=0.6") << 0 << 1 << 0.6 << 0.18 << 0.011;
-        // rectangle * triangle at t = 1 covers the whole triangle: area 1/2
-        QTest::newRow("obdelnik*trojuhelnik t=1") << 0 << 2 << 1.0 << 0.5 << 0.011;
-        // falling ramp * rectangle at t = 0.5: int_0^0.5 (1 - tau) = 0.375
-        QTest::newRow("pila dolu*obdelnik t=0.5") << 3 << 0 << 0.5 << 0.375 << 0.011;
-        // the impulse response under a unit step reaches its whole area
-        QTest::newRow("obdelnik*odezva t=1") << 0 << 3 << 1.0 << 0.566 << 0.001;
-    }
     void analytickyVysledek()
     {
-        QFETCH(int, tu);
-        QFETCH(int, tg);
-        QFETCH(double, t);
-        QFETCH(double, ocekavano);
-        QFETCH(double, tolerance);
-        const double y = hodnota(tabulkaU(tu), tabulkaG(tg), int(std::lround(t * 100)));
-        QVERIFY2(std::abs(y - ocekavano) <= tolerance, qPrintable(QString::number(y, 'g', 10)));
+        const struct {
+            int tu, tg;
+            double t, ocekavano, tolerance;
+        } pripady[] = {
+            {0, 0, 1.0, 0.99, 1e-6},     // rectangle * rectangle = triangle t, 2 - t; 99 unit samples at the peak
+            {0, 0, 2.4, 0.0, 0.0},       // and nothing past it
+            {0, 1, 0.6, 0.18, 0.011},    // rectangle * ramp: t^2/2 rising
+            {3, 0, 0.5, 0.375, 0.011},   // falling ramp * rectangle: int_0^0.5 (1 - tau)
+            {0, 3, 1.0, 0.566, 0.001},   // the impulse response under a unit step reaches its whole area
+        };
+        for (const auto& p : pripady) {
+            const double y = hodnota(tabulkaU(p.tu), tabulkaG(p.tg), int(std::lround(p.t * 100)));
+            QVERIFY2(std::abs(y - p.ocekavano) <= p.tolerance, qPrintable(QString::number(y, 'g', 10)));
+        }
     }
 
     // The area of a convolution is the product of the areas, and the area of
@@ -70,26 +57,17 @@ private slots:
     // summed over different ranges of tau. The areas of the tables are
     // closed-form sums of their samples (e.g. the rising saw u: sum j/100
     // for j = 1..99 = 49.5, times 0.01); the response's is not.
-    void plochy_data()
-    {
-        QTest::addColumn<int>("tu");
-        QTest::addColumn<double>("plochaU");
-        const double plochy[] = {0.99, 0.55, 0.495, 0.495, 0.5, 0.49};
-        for (int i = 0; i < 6; ++i)
-            QTest::addRow("u%d", i) << i << plochy[i];
-    }
     void plochy()
     {
-        QFETCH(int, tu);
-        QFETCH(double, plochaU);
-        const Tabulka u = tabulkaU(tu);
+        const double plochyU[] = {0.99, 0.55, 0.495, 0.495, 0.5, 0.49};
         const double plochyG[] = {1.01, 0.505, 0.5, plocha(tabulkaG(3))};
-        for (int tg = 0; tg < 4; ++tg) {
-            const Tabulka g = tabulkaG(tg);
-            QCOMPARE_LE(std::abs(plocha(vysledek(u, g)) - plochaU * plochyG[tg]), 1e-5);
-            for (int P : {0, 1, 37, 100, 163, 199, 200})
-                QCOMPARE_LE(std::abs(plocha(soucin(u, g, P)) - hodnota(u, g, P)), 1e-9);
-        }
+        for (int tu = 0; tu < 6; ++tu)
+            for (int tg = 0; tg < 4; ++tg) {
+                const Tabulka u = tabulkaU(tu), g = tabulkaG(tg);
+                QCOMPARE_LE(std::abs(plocha(vysledek(u, g)) - plochyU[tu] * plochyG[tg]), 1e-5);
+                for (int P : {0, 1, 37, 100, 163, 199, 200})
+                    QCOMPARE_LE(std::abs(plocha(soucin(u, g, P)) - hodnota(u, g, P)), 1e-9);
+            }
     }
 
     // The response peaks near 1 at tau = 0.33; the tables are zero outside
@@ -117,40 +95,28 @@ private slots:
     void posunCasu()
     {
         TKonvoluce okno;
-        auto* pos = okno.findChild<QScrollBar*>("pos");
-        auto* sigg = okno.findChild<QComboBox*>("sigg");
-        auto* ttt = okno.findChild<QLabel*>("ttt");
         auto* yttt = okno.findChild<QLabel*>("yttt");
-        QVERIFY(pos && sigg && ttt && yttt);
         TGraf* g[5];
         std::vector<TBod> pred[5];
-        const char* jmena[5] = {"sigx", "sigy", "sigyrp", "soucin", "sigout"};
-        for (int i = 0; i < 5; ++i) {
-            QVERIFY((g[i] = okno.findChild<TGraf*>(jmena[i])));
-            pred[i] = body(g[i]);
-        }
+        for (int i = 0; const char* jmeno : {"sigx", "sigy", "sigyrp", "soucin", "sigout"})
+            g[i] = okno.findChild<TGraf*>(jmeno), pred[i] = body(g[i]), ++i;
         // sigx shows u, zero at tau = 0; sigy shows g, one there
         QVERIFY(pred[0][1 + 200].y == 0 && pred[1][1 + 200].y == 1);
         // the labels use the decimal separator of the system
         const auto y = [](QString s) { return s.replace(QLatin1Char(','), vorta::desetinnyOddelovac()); };
-
-        pos->setValue(100);
-        QCOMPARE(ttt->text(), QStringLiteral("t = 1000ms"));
+        okno.findChild<QScrollBar*>("pos")->setValue(100);
+        QCOMPARE(okno.findChild<QLabel*>("ttt")->text(), QStringLiteral("t = 1000ms"));
         QCOMPARE(yttt->text(), y("y (1,00) = 0,99"));
         QVERIFY(body(g[0]) == pred[0] && body(g[1]) == pred[1] && body(g[3]) != pred[3]);
-        // the grey u trace in sigyrp stays, the g(t - tau) part moves:
-        // g(1 - tau) is the rectangle on tau 0 ... 1
+        // in sigyrp, after the grey u trace, g(1 - tau) is the rectangle on tau 0 ... 1
         const auto yrp = body(g[2]);
-        QVERIFY(std::equal(yrp.begin(), yrp.begin() + 452, pred[2].begin()));
-        QCOMPARE(yrp[452 + 1 + 200 + 50].y, 1.0f);
-        QCOMPARE(yrp[452 + 1 + 200 - 1].y, 0.0f);
+        QVERIFY(yrp[452 + 1 + 200 + 50].y == 1.0f && yrp[452 + 1 + 200 - 1].y == 0.0f);
         // the result curve stays, the marker moves to (t, y(t))
         const auto po = body(g[4]);
         QVERIFY(std::equal(po.begin(), po.end() - 1, pred[4].begin()));
         QVERIFY(po.back().Styl == -2 && po.back().x == 1.0f && std::abs(po.back().y - 0.99f) < 1e-6f);
-
         // a new g is taken at once; 0.5664 rounds up
-        sigg->setCurrentIndex(3);
+        okno.findChild<QComboBox*>("sigg")->setCurrentIndex(3);
         QCOMPARE(yttt->text(), y("y (1,00) = 0,57"));
     }
 };

@@ -1,6 +1,5 @@
-// The graph control: its point store, the payload of a dragged graph, the
-// popup menu with its pictures and graph files (bad files, a full disk), and
-// a paint of nonsense values.
+// The graph control: its point store and payloads, the popup menu's pictures
+// and graph files (bad files, a full disk), and a paint of nonsense values.
 #include "VortaTest.h"
 
 #include "core/cisla.h"
@@ -16,11 +15,8 @@
 #include <QMenu>
 
 #include <csignal>
-#include <linux/capability.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace vorta::graf;
 
@@ -66,11 +62,6 @@ QByteArray obsah(const QString& cesta)
 
 QByteArray zakodovany(const TGraf& g) { return zakodujVgf(g.PocetBodu(), g.sloty().data()); }
 
-QByteArray payload(const TGraf& g)
-{
-    return zakodujTazeni(QCoreApplication::applicationPid(), g.cisloGrafu(), g.PocetBodu(), g.sloty().data());
-}
-
 // A file header (mark, version 1.0, count) has the layout of a point record.
 QByteArray hlavicka(float znacka, qint32 pocet)
 {
@@ -81,93 +72,19 @@ QByteArray hlavicka(float znacka, qint32 pocet)
 // The graph as the screen shows it.
 QImage vykreslene(TGraf& g) { return g.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-QFontMetrics metriky() { return QFontMetrics(vorta::pismoGrafu()); }
-
-// A Windows bitmap of 8 bits per pixel read by hand: file and info headers,
-// the palette, rows bottom-up, each padded to four bytes with zeros. Empty
-// when anything is off; `chyba` says what.
-QImage ctiBmp(const QByteArray& b, QString& chyba)
-{
-    const auto u16 = [&](int o) { return qFromLittleEndian<quint16>(b.constData() + o); };
-    const auto u32 = [&](int o) { return qFromLittleEndian<quint32>(b.constData() + o); };
-    const auto i32 = [&](int o) { return qFromLittleEndian<qint32>(b.constData() + o); };
-    if (b.size() < 54 || !b.startsWith("BM"))
-        return chyba = QStringLiteral("no bitmap header"), QImage();
-    const qint32 w = i32(18), h = i32(22);
-    const quint32 barev = u32(46) ? u32(46) : 256, data = u32(10);
-    const qsizetype radek = (w + 3) / 4 * 4;
-    if (u32(2) != quint32(b.size()) || u32(14) != 40 || u16(26) != 1 || u16(28) != 8 || u32(30) != 0)
-        return chyba = QStringLiteral("not a whole, uncompressed 8-bit bitmap"), QImage();
-    if (w <= 0 || h <= 0 || barev > 256 || data < 54 + 4 * barev || data + radek * h != quint32(b.size()))
-        return chyba = QStringLiteral("sizes do not add up"), QImage();
-    QImage o(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        const char* r = b.constData() + data + radek * (h - 1 - y);
-        for (int x = 0; x < radek; ++x) {
-            const quint8 i = quint8(r[x]);
-            if (x >= w) {
-                if (i != 0)
-                    return chyba = QStringLiteral("row %1 padding not zero").arg(y), QImage();
-                continue;
-            }
-            if (i >= barev)
-                return chyba = QStringLiteral("index past the palette"), QImage();
-            const char* c = b.constData() + 54 + 4 * i; // blue, green, red, 0
-            o.setPixel(x, y, qRgb(quint8(c[2]), quint8(c[1]), quint8(c[0])));
-        }
-    }
-    return o;
-}
-
-// As root, file permissions bind only without these capabilities: they leave
-// this thread's effective set for the object's life, so that "no permission"
-// fails for root as for anyone.
-class BezPravSpravce {
-public:
-    BezPravSpravce()
-    {
-        if (::geteuid() != 0 || ::syscall(SYS_capget, &m_hlavicka, m_puvodni) != 0)
-            return;
-        __user_cap_data_struct nove[2] = {m_puvodni[0], m_puvodni[1]};
-        for (int c : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
-            nove[c / 32].effective &= ~(1u << (c % 32));
-        m_zmeneno = ::syscall(SYS_capset, &m_hlavicka, nove) == 0;
-    }
-    ~BezPravSpravce()
-    {
-        if (m_zmeneno)
-            ::syscall(SYS_capset, &m_hlavicka, m_puvodni);
-    }
-
-private:
-    __user_cap_header_struct m_hlavicka{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_puvodni[2]{};
-    bool m_zmeneno = false;
-};
-
 // Files of this process may grow to `bajtu` bytes only; a write beyond fails
 // with "file too large", as a write onto a full disk fails, instead of
 // ending the process.
-class MalyDisk {
-public:
+struct MalyDisk {
+    void (*signal)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit puvodni{};
+    bool platne = ::getrlimit(RLIMIT_FSIZE, &puvodni) == 0;
     explicit MalyDisk(rlim_t bajtu)
     {
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_puvodni);
-        const rlimit r{bajtu, m_puvodni.rlim_max};
-        m_platne = ::setrlimit(RLIMIT_FSIZE, &r) == 0;
+        const rlimit r{bajtu, puvodni.rlim_max};
+        platne = platne && ::setrlimit(RLIMIT_FSIZE, &r) == 0;
     }
-    ~MalyDisk()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_puvodni);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    bool platne() const { return m_platne; }
-
-private:
-    rlimit m_puvodni{};
-    void (*m_signal)(int) = nullptr;
-    bool m_platne = false;
+    ~MalyDisk() { ::setrlimit(RLIMIT_FSIZE, &puvodni), std::signal(SIGXFSZ, signal); }
 };
 
 } // namespace
@@ -180,15 +97,12 @@ class TestGrafu : public QObject {
     QString cesta(const QString& jmeno) const { return m_slozka.filePath(jmeno); }
 
 private slots:
-    // What cannot be read at all, named by rows of spatneSoubory: a folder, a
-    // named pipe (opening it would wait for a writer for ever), a
-    // file without read permission.
+    // What cannot be read at all, named by rows of spatneSoubory: a folder and
+    // a named pipe (opening it would wait for a writer for ever).
     void initTestCase()
     {
         QVERIFY(QDir(m_slozka.path()).mkdir(QStringLiteral("folder")));
         QCOMPARE(::mkfifo(QFile::encodeName(cesta("pipe")).constData(), 0600), 0);
-        zapis(cesta("no permission"), zakodovany(TGraf()));
-        QFile::setPermissions(cesta("no permission"), QFileDevice::Permissions{});
     }
 
     // Each test starts with a graph of three known points, its dialogs scripted.
@@ -209,7 +123,8 @@ private slots:
     // outside the slots gives a zero record.
     void body()
     {
-        const QByteArray b = payload(*g), body = QByteArray::fromHex(
+        const QByteArray b = zakodujTazeni(QCoreApplication::applicationPid(), g->cisloGrafu(), 3, g->sloty().data());
+        const QByteArray body = QByteArray::fromHex(
             "03000000 00002041 0000a041 00000000 0000f041 00002042 02000000 00004842 00007042 ffffffff");
         QCOMPARE(qFromLittleEndian<qint64>(b.constData()), QCoreApplication::applicationPid());
         QCOMPARE(qFromLittleEndian<quint64>(b.constData() + 8), g->cisloGrafu());
@@ -234,15 +149,12 @@ private slots:
         QVERIFY(barvaStylu(INT_MIN) == cerna && sirkaStylu(INT_MIN, 3) == maxSirkaPera); // the widest pen
     }
 
-    // The menu's two graph-file items are off until switched on. A picture
-    // saved through the menu holds 8 bits per pixel and exactly what the
-    // screen shows of the graph without its frame (and on white without
-    // background), while the graph keeps its look.
+    // A picture saved through the menu holds 8 bits per pixel and exactly
+    // what the screen shows of the graph without its frame (and on white
+    // without background), while the graph keeps its look.
     void obrazek()
     {
         const QList<QAction*> a = g->popupMenu()->actions();
-        QCOMPARE(a.size(), 5);
-        QVERIFY(a[0]->isEnabled() && a[1]->isEnabled() && !a[3]->isEnabled() && !a[4]->isEnabled());
         g->resize(333, 201); // rows padded in the file
         g->setNadpis(QStringLiteral("Spektrum"));
         g->setYNadpis(QStringLiteral("|c(m)|"));
@@ -251,25 +163,17 @@ private slots:
             g->PridejBod(i % 3 == 2 ? -(i % 10) : i % 10 + 100 * (i % 3), -2 + i / 16.0, std::sin(i / 5.0));
         g->show();
         QVERIFY(QTest::qWaitForWindowExposed(g.get()));
-        g->setMenuOtevrit(true);
-        g->setMenuUlozit(true);
-        QVERIFY(a[3]->isEnabled() && a[4]->isEnabled());
         d->soubory = {cesta("s pozadim.bmp"), cesta("bez pozadi.bmp")};
         a[0]->trigger();
         a[1]->trigger();
         QVERIFY(g->Ramecek() == rDolu && g->BarvaPozadi() == QColor(aqua));
         g->setRamecek(rZadny);
         for (const QString& soubor : d->soubory) {
-            QString chyba;
-            const QImage o = ctiBmp(obsah(soubor), chyba);
-            QVERIFY2(!o.isNull(), qPrintable(chyba));
-            QCOMPARE(o, vykreslene(*g));
+            const QByteArray b = obsah(soubor);
+            QVERIFY(b.size() > 54 && qFromLittleEndian<quint16>(b.constData() + 28) == 8);
+            QCOMPARE(QImage::fromData(b, "BMP").convertToFormat(QImage::Format_RGB32), vykreslene(*g));
             g->setBarvaPozadi(Qt::white);
         }
-        // the same graph twice, the same bytes
-        for (const char* jmeno : {"znovu 1.bmp", "znovu 2.bmp"})
-            QVERIFY(!ulozObrazek(g->obrazek(false), {cesta(jmeno), FormatObrazku::Bmp}));
-        QCOMPARE(obsah(cesta("znovu 1.bmp")), obsah(cesta("znovu 2.bmp")));
     }
 
     // Each row's tag names its file; a null `data` leaves the file as
@@ -286,11 +190,10 @@ private slots:
         QTest::newRow("mark 12345.4 is rounded") << hlavicka(12345.4f, 3) + zaznamy << QString() << 3;
         QTest::newRow("count 3073") << hlavicka(12345, 3073) + zaznamy << formatText << -1;
         QTest::newRow("truncated") << hlavicka(12345, 3) + zaznamy.left(12 * 2 + 5) << cteniText << -1;
-        QTest::newRow("no trailing slot") << hlavicka(12345, 3) + zaznamy.left(36) << cteniText << -1;
         QByteArray verzeTemer1 = hlavicka(12345, 3) + zaznamy;
         qToLittleEndian(std::nextafter(1.0f, 2.0f), verzeTemer1.data() + 4);
         QTest::newRow("version just above 1.0") << verzeTemer1 << formatText << -1;
-        for (const char* nelze : {"folder", "pipe", "missing", "no permission"})
+        for (const char* nelze : {"folder", "pipe", "missing"})
             QTest::newRow(nelze) << QByteArray() << cteniText << -1;
     }
     void spatneSoubory()
@@ -301,9 +204,6 @@ private slots:
         d->soubory = {cesta(QString::fromLatin1(QTest::currentDataTag()))};
         if (!data.isNull())
             zapis(d->soubory[0], data);
-        BezPravSpravce bezPrav; // root too meets the file's missing permission
-        if (d->soubory[0].endsWith("no permission"))
-            QVERIFY2(!QFile(d->soubory[0]).open(QIODevice::ReadOnly), "the file is readable: the case cannot be made");
         g->menuGrafu()->nactiGraf();
         QCOMPARE(d->chyby + d->upozorneni, zprava.isEmpty() ? QStringList() : QStringList{zprava});
         QCOMPARE(d->upozorneni.size(), zprava == formatText ? 1 : 0);
@@ -340,7 +240,7 @@ private slots:
         d->odpovedi = {TDialogyGrafu::Odpoved::Ano};
         {
             MalyDisk disk(16);
-            QVERIFY(disk.platne());
+            QVERIFY(disk.platne);
             if (soubor.endsWith(".vgf"))
                 g->menuGrafu()->ulozGraf();
             else
@@ -359,12 +259,10 @@ private slots:
     {
         QTest::addColumn<QList<double>>("osy"); // as nastavOsy takes them
         QTest::addColumn<Rozsah>("y");          // the y range after the paint
-        QTest::newRow("y range empty") << QList<double>{0, 100, 5, 5, 10, 10} << Rozsah{5, 5 + 1e-10};
         QTest::newRow("y min NaN") << QList<double>{0, 100, NaN, 1, 10, 10} << Rozsah{0, 1};
-        QTest::newRow("y max infinite") << QList<double>{0, 100, 0, inf, 10, 10} << Rozsah{0, 1e-10};
+        QTest::newRow("widest x range") << QList<double>{-1.7e308, 1.7e308, 0, 1, 10, 10} << Rozsah{0, 1};
         QTest::newRow("y range huge, empty")
             << QList<double>{0, 100, 1e300, 1e300, 10, 10} << Rozsah{1e300, std::nextafter(1e300, inf)};
-        QTest::newRow("widest x range") << QList<double>{-1.7e308, 1.7e308, 0, 1, 10, 10} << Rozsah{0, 1};
         QTest::newRow("divisions NaN, 1e300") << QList<double>{0, 1, 0, 1, NaN, 1e300} << Rozsah{0, 1};
     }
     void nesmyslneHodnoty()
@@ -382,7 +280,7 @@ private slots:
         const QImage o = vykreslene(g);
         QVERIFY(g.xMax() > g.xMin() && std::isfinite(g.xMin()) && std::isfinite(g.xMax()));
         QVERIFY(g.yMin() == y.min && g.yMax() == y.max);
-        QCOMPARE(o.pixel(194, 120 - 5 - 3 - metriky().height()), cerna);
+        QCOMPARE(o.pixel(194, 120 - 5 - 3 - QFontMetrics(vorta::pismoGrafu()).height()), cerna);
     }
 };
 

@@ -6,7 +6,6 @@
 #include <numbers>
 
 using namespace vzorkovani;
-Q_DECLARE_METATYPE(vzorkovani::Druh)
 
 namespace {
 
@@ -16,16 +15,10 @@ constexpr double Pi = std::numbers::pi;
 double tvar(int s, double u)
 {
     const double f = u - std::floor(u);
-    switch (s) {
-    case Kosinus:
-        return std::cos(2 * Pi * u);
-    case Pila:
-        return 2 * f - 1;
-    case Trojuhelnik:
-        return 1 - 4 * std::abs(f - 0.5);
-    default:
-        return std::sin(2 * Pi * u);
-    }
+    return s == Kosinus ? std::cos(2 * Pi * u)
+           : s == Pila  ? 2 * f - 1
+           : s == Trojuhelnik ? 1 - 4 * std::abs(f - 0.5)
+                              : std::sin(2 * Pi * u);
 }
 
 } // namespace
@@ -35,32 +28,20 @@ class TestVzorkovani : public QObject {
 private slots:
     // The tables against the closed-form shapes: a 20 F Hz input over 50 ms,
     // or 100 Hz over 100 ms, one entry every 0.1 ms.
-    void tabulky_data()
-    {
-        QTest::addColumn<Druh>("druh");
-        QTest::addColumn<int>("poloha");
-        QTest::addColumn<int>("s");
-        QTest::addColumn<double>("hz");
-        for (int s : {Sinus, Kosinus, Pila, Trojuhelnik}) {
-            QTest::addRow("VS 437 Hz tvar %d", s) << Druh::Vstup << 2185 << s << 437.0;
-            QTest::addRow("VZ tvar %d", s) << Druh::Vzorkovani << 37 << s << 100.0;
-        }
-    }
     void tabulky()
     {
-        QFETCH(Druh, druh);
-        QFETCH(int, poloha);
-        QFETCH(int, s);
-        QFETCH(double, hz);
-        const std::vector<float> x = tabulka(druh, poloha, s);
-        QCOMPARE(int(x.size()), druh == Druh::Vstup ? 501 : 1001);
-        for (int k = 0; k < int(x.size()); ++k) {
-            const double u = hz * k / 10000; // k / 10 ms
-            // The saw jumps at whole periods: there either end is right.
-            const bool skok = s == Pila && std::abs(u - std::round(u)) < 1e-9;
-            if (!skok)
-                QVERIFY2(std::abs(x[std::size_t(k)] - tvar(s, u)) < 2e-6, qPrintable(QString::number(k)));
-        }
+        for (int s : {Sinus, Kosinus, Pila, Trojuhelnik})
+            for (auto [druh, poloha, hz] : {std::tuple{Druh::Vstup, 2185, 437.0}, {Druh::Vzorkovani, 37, 100.0}}) {
+                const std::vector<float> x = tabulka(druh, poloha, s);
+                QCOMPARE(int(x.size()), druh == Druh::Vstup ? 501 : 1001);
+                for (int k = 0; k < int(x.size()); ++k) {
+                    const double u = hz * k / 10000; // k / 10 ms
+                    // The saw jumps at whole periods: there either end is right.
+                    const bool skok = s == Pila && std::abs(u - std::round(u)) < 1e-9;
+                    if (!skok)
+                        QVERIFY2(std::abs(x[std::size_t(k)] - tvar(s, u)) < 2e-6, qPrintable(QString("%1 %2").arg(s).arg(k)));
+                }
+            }
     }
 
     // The rectangle is evaluated one entry later, so it starts at +1; a
@@ -78,53 +59,34 @@ private slots:
         QCOMPARE(tabulka(Druh::Vstup, 9999, Sinus), tabulka(Druh::Vstup, 5000, Sinus));
     }
 
-    // A 1 kHz sampler sees an input of f Hz as the alias f - 1000 round(f/1000):
-    // at 1000 Hz every sample is 0, at 980 Hz a 20 Hz sine of inverted phase.
-    void aliasVstupu_data()
-    {
-        QTest::addColumn<int>("poloha");
-        QTest::addColumn<double>("alias");
-        QTest::newRow("20 Hz") << 100 << 20.0;
-        QTest::newRow("980 Hz -> -20") << 4900 << -20.0;
-        QTest::newRow("1000 Hz -> 0") << 5000 << 0.0;
-    }
-    void aliasVstupu()
-    {
-        QFETCH(int, poloha);
-        QFETCH(double, alias);
-        const std::vector<Vzorek> v = vzorky(Druh::Vstup, poloha, tabulka(Druh::Vstup, poloha, Sinus));
-        QCOMPARE(v.size(), std::size_t(51));
-        for (int n = 0; n <= 50; ++n)
-            QVERIFY2(std::abs(v[std::size_t(n)].v - std::sin(2 * Pi * alias * n / 1000)) < 1e-5,
-                     qPrintable(QString::number(n)));
-    }
-
     // Sampling the 100 Hz input at 10 P Hz: sample n at 100 n / P ms, from the
     // nearest table entry (ties to even). Sampled at 110 Hz it shows the
     // 10 Hz alias, inverted, within the 0.05 ms of the entry's rounding.
-    void vzorkovaniVZ_data()
-    {
-        QTest::addColumn<int>("P");
-        QTest::addColumn<QList<int>>("indexy");
-        QTest::newRow("P=7") << 7 << QList<int>{0, 143, 286, 429, 571, 714, 857, 1000};
-        QTest::newRow("P=16 ties") << 16 << QList<int>{0, 62, 125, 188, 250, 312, 375, 438, 500};
-    }
     void vzorkovaniVZ()
     {
-        QFETCH(int, P);
-        QFETCH(QList<int>, indexy);
+        const int P = 16;
         const std::vector<float> x = tabulka(Druh::Vzorkovani, P, Sinus);
         const std::vector<Vzorek> v = vzorky(Druh::Vzorkovani, P, x);
         QCOMPARE(int(v.size()), P + 1);
-        for (int n = 0; n < indexy.size(); ++n) {
-            QCOMPARE(v[std::size_t(n)].index, indexy[n]);
-            QCOMPARE(v[std::size_t(n)].v, x[std::size_t(indexy[n])]);
-            QVERIFY(std::abs(v[std::size_t(n)].t - 100.0 * n / P) < 1e-12);
+        const int indexy[] = {0, 62, 125, 188, 250, 312, 375, 438, 500}; // ties to even
+        for (std::size_t n = 0; n < std::size(indexy); ++n) {
+            QVERIFY(v[n].index == indexy[n] && v[n].v == x[std::size_t(indexy[n])]);
+            QVERIFY(std::abs(v[n].t - 100.0 * double(n) / P) < 1e-12);
         }
     }
-    void aliasVzorkovani()
+
+    // A 1 kHz sampler sees an input of f Hz as the alias f - 1000 round(f/1000):
+    // at 1000 Hz every sample is 0, at 980 Hz a 20 Hz sine of inverted phase.
+    // Sampled at 200 Hz the 100 Hz sine gives only its zeros; at 110 Hz the
+    // 10 Hz alias, inverted, within the 0.05 ms of the entry's rounding.
+    void alias()
     {
-        // 200 Hz: two samples a period, both on the sine's zeros
+        for (auto [poloha, f] : {std::pair{100, 20.0}, {4900, -20.0}, {5000, 0.0}}) {
+            const std::vector<Vzorek> v = vzorky(Druh::Vstup, poloha, tabulka(Druh::Vstup, poloha, Sinus));
+            QCOMPARE(v.size(), std::size_t(51));
+            for (int n = 0; n <= 50; ++n)
+                QVERIFY2(std::abs(v[std::size_t(n)].v - std::sin(2 * Pi * f * n / 1000)) < 1e-5, qPrintable(QString::number(n)));
+        }
         for (const Vzorek& s : vzorky(Druh::Vzorkovani, 20, tabulka(Druh::Vzorkovani, 20, Sinus)))
             QVERIFY(std::abs(s.v) < 1e-5);
         const std::vector<Vzorek> v = vzorky(Druh::Vzorkovani, 11, tabulka(Druh::Vzorkovani, 11, Sinus));
