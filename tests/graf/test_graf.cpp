@@ -171,6 +171,13 @@ private slots:
         for (const QString& soubor : d->soubory) {
             const QByteArray b = obsah(soubor);
             QVERIFY(b.size() > 54 && qFromLittleEndian<quint16>(b.constData() + 28) == 8);
+            // Rows are padded to four bytes; the padding must be zeros, not
+            // whatever the buffer held.
+            const qint32 w = qFromLittleEndian<qint32>(b.constData() + 18), h = qFromLittleEndian<qint32>(b.constData() + 22);
+            const qsizetype radek = (w + 3) / 4 * 4, data = qFromLittleEndian<quint32>(b.constData() + 10);
+            QVERIFY(w % 4 != 0 && data + radek * h == b.size());
+            for (qint32 y = 0; y < h; ++y)
+                QCOMPARE(b.mid(data + y * radek + w, radek - w), QByteArray(radek - w, '\0'));
             QCOMPARE(QImage::fromData(b, "BMP").convertToFormat(QImage::Format_RGB32), vykreslene(*g));
             g->setBarvaPozadi(Qt::white);
         }
