@@ -337,11 +337,15 @@ KROKY = (okna_z_menu, okna_z_indexu, vstupy_dft, graf_do_souboru, kolo, porovnan
 def main():
     program, vybrane = sys.argv[1], sys.argv[2:]
     slozka = tempfile.mkdtemp(prefix="cesta-")
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=slozka)
+    # A home of its own: the file dialogs remember their folders there.
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=slozka, HOME=slozka,
+               XDG_CONFIG_HOME=os.path.join(slozka, ".config"))
     vystup = tempfile.TemporaryFile()
     p = subprocess.Popen([program], stdout=vystup, stderr=subprocess.STDOUT, env=env)
+    x11.program = p
     kroky = 0
     krok = "start"
+    selhani = None
     zacatek = time.monotonic()
     try:
         hlavni = cekej("VORTA")
@@ -352,27 +356,25 @@ def main():
         zavri("VORTA", hlavni)
         p.wait(timeout=CEKANI)
     except (Selhani, subprocess.CalledProcessError, subprocess.TimeoutExpired) as e:
-        jmeno = getattr(krok, "__name__", krok)
-        print("road failed in %s after %d steps: %s" % (jmeno, kroky, e))
+        selhani = "road failed in %s after %d steps: %s" % (getattr(krok, "__name__", krok), kroky, e)
         subprocess.run(["import", "-window", "root", os.path.join(tempfile.gettempdir(), "cesta.png")])
-        p.kill()
-        p.wait()
-        return 1
     finally:
         if p.poll() is None:
             p.kill()
+        p.wait()
         shutil.rmtree(slozka, ignore_errors=True)
     vystup.seek(0)
-    text = vystup.read().decode("utf-8", "replace")
-    if text.strip():
+    text = vystup.read().decode("utf-8", "replace").strip()
+    if selhani:
+        print(selhani)
+    if text:
         print("the program printed:\n" + text)
-        return 1
-    if p.returncode != 0:
+    elif not selhani and p.returncode != 0:
         print("the program ended with %d" % p.returncode)
+    if selhani or text or p.returncode != 0:
         return 1
     print("road walked: %d steps in %.0f s" % (kroky, time.monotonic() - zacatek))
     return 0
-
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -21,6 +21,10 @@ def xdo(*args):
                           text=True).stdout.strip()
 
 
+# The program under test (a Popen): a wait ends at once when it has ended.
+program = None
+
+
 def cekej_na(podminka, popis, cekani=CEKANI):
     """Polls until `podminka()` gives a true value and returns it."""
     konec = time.monotonic() + cekani
@@ -28,6 +32,8 @@ def cekej_na(podminka, popis, cekani=CEKANI):
         v = podminka()
         if v:
             return v
+        if program is not None and program.poll() is not None:
+            raise Selhani("%s: the program ended with %d" % (popis, program.returncode))
         if time.monotonic() > konec:
             raise Selhani(popis)
         time.sleep(0.05)
@@ -171,9 +177,16 @@ _display = None
 _ping = 0
 
 
+# A window that is gone by the time a message reaches it is no reason to
+# end the test: the wait that follows reports what did not happen.
+_chyba_x = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
+_x.XSetErrorHandler.argtypes = [ctypes.c_void_p]
+
+
 def _dpy():
     global _display
     if _display is None:
+        _x.XSetErrorHandler(ctypes.cast(_chyba_x, ctypes.c_void_p))
         _display = _x.XOpenDisplay(None)
         if not _display:
             raise RuntimeError("no X display")
