@@ -232,7 +232,8 @@ def tazeni_do_dft(dft):
     klik(dft, *ANALYZA_Z_EDITORU)
     s = cekej(SOUCET)
     # Moved aside, as a student would, so that the input graph is in sight.
-    presun(s, 1280 - geometrie(s)[2], 1024 - geometrie(s)[3])
+    sirka, vyska = map(int, xdo("getdisplaygeometry").split())
+    presun(s, sirka - geometrie(s)[2], vyska - geometrie(s)[3])
     tahni(s, stred(SOUCET_GEN1), dft, stred(ANALYZA_ORIGIN))
     # Over the input graph the two-signal window closes: the drag is there.
     cekej(SOUCET, ma_byt=False)
@@ -280,7 +281,8 @@ def graf_do_souboru(hlavni, slozka):
     soubor = os.path.join(slozka, "sinus.vgf")
     s = z_menu(hlavni, SOUCET)
     # The popup menu's last item is "Uložit graf do souboru", the one before
-    # it "Načíst graf ze souboru"; Up from no item reaches the last.
+    # it "Načíst graf ze souboru". Up from no item reaches the last, and so
+    # does Up from the first should the pointer light it.
     popup(s, *stred(SOUCET_GEN1), tlacitko=3)
     klavesy("Up", "Return")
     potvrd_soubor(cekej(ULOZIT), soubor)
@@ -301,7 +303,8 @@ def graf_do_souboru(hlavni, slozka):
 
 
 def kolo(hlavni, slozka):
-    """The wheel turns once its window is active, and stops with it closed."""
+    """The wheel turns once its window is active (a frame drawn, then another);
+    closed, its window is gone and the program goes on."""
     a = z_menu(hlavni, ALIASING)
     xdo("windowfocus", "--sync", a)
     snimek = vyrez(a, *ALIASING_KOLO)
