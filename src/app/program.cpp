@@ -54,8 +54,11 @@ int program(int& argc, char** argv, std::function<void()> poVykresleni)
     if (qtCesky.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtCesky);
     THlavniOkno* hlavni = vytvorOkna();
-    if (poVykresleni)
-        poPrvnimVykresleni(hlavni, std::move(poVykresleni));
+    poPrvnimVykresleni(hlavni, [poVykresleni = std::move(poVykresleni)] {
+        if (poVykresleni)
+            poVykresleni();
+        vytvorPriNecinnosti();
+    });
     hlavni->show();
     const int vysledek = app.exec();
     zrusOkna();
