@@ -51,15 +51,6 @@ THlavniOkno::THlavniOkno(QWidget* parent)
     setWindowTitle(QStringLiteral("VORTA"));
     resize(597, 557);
 
-    status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("status"));
-    status->setSizeGripEnabled(false);
-    panel = new QLabel(QStringLiteral("Nic"), status);
-    panel->setObjectName(QStringLiteral("panel"));
-    panel->setMinimumWidth(100);
-    status->addWidget(panel, 1);
-    setStatusBar(status);
-
     box = new QScrollArea(this);
     box->setObjectName(QStringLiteral("box"));
     box->setFrameShape(QFrame::NoFrame);
@@ -114,6 +105,17 @@ THlavniOkno::THlavniOkno(QWidget* parent)
 
     vytvorMenu();
     FormCreate();
+
+    // Last: the status bar is the first to measure a text, and the fonts
+    // may still be loading meanwhile.
+    status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("status"));
+    status->setSizeGripEnabled(false);
+    panel = new QLabel(QStringLiteral("Nic"), status);
+    panel->setObjectName(QStringLiteral("panel"));
+    panel->setMinimumWidth(100);
+    status->addWidget(panel, 1);
+    setStatusBar(status);
 }
 
 void THlavniOkno::vytvorMenu()
