@@ -51,15 +51,6 @@ THlavniOkno::THlavniOkno(QWidget* parent)
     setWindowTitle(QStringLiteral("VORTA"));
     resize(597, 557);
 
-    status = new QStatusBar(this);
-    status->setObjectName(QStringLiteral("status"));
-    status->setSizeGripEnabled(false);
-    panel = new QLabel(QStringLiteral("Nic"), status);
-    panel->setObjectName(QStringLiteral("panel"));
-    panel->setMinimumWidth(100);
-    status->addWidget(panel, 1);
-    setStatusBar(status);
-
     box = new QScrollArea(this);
     box->setObjectName(QStringLiteral("box"));
     box->setFrameShape(QFrame::NoFrame);
@@ -98,11 +89,11 @@ THlavniOkno::THlavniOkno(QWidget* parent)
 
     otaznik = new QLabel(this);
     otaznik->setObjectName(QStringLiteral("otaznik"));
-    otaznik->setPixmap(QPixmap::fromImage(ikony::otaznik()));
+    otaznik->setPixmap(ikony::otaznik(devicePixelRatioF()));
     otaznik->hide();
     info = new QLabel(this);
     info->setObjectName(QStringLiteral("info"));
-    info->setPixmap(QPixmap::fromImage(ikony::info()));
+    info->setPixmap(ikony::info(devicePixelRatioF()));
     info->hide();
 
     Timer = new QTimer(this);
@@ -114,6 +105,17 @@ THlavniOkno::THlavniOkno(QWidget* parent)
 
     vytvorMenu();
     FormCreate();
+
+    // Last: the status bar is the first to measure a text, and the fonts
+    // may still be loading meanwhile.
+    status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("status"));
+    status->setSizeGripEnabled(false);
+    panel = new QLabel(QStringLiteral("Nic"), status);
+    panel->setObjectName(QStringLiteral("panel"));
+    panel->setMinimumWidth(100);
+    status->addWidget(panel, 1);
+    setStatusBar(status);
 }
 
 void THlavniOkno::vytvorMenu()
@@ -235,7 +237,9 @@ void THlavniOkno::FormCreate()
     }
     box->verticalScrollBar()->installEventFilter(this);
     box->horizontalScrollBar()->installEventFilter(this);
-    rozloz();
+    // The labels are placed when the box gets its size, as the window is
+    // shown; placed now, for the box's provisional size, they would only be
+    // measured in vain.
 }
 
 QLabel* THlavniOkno::vytvorIkonu(QLabel* vzor, const QString& napoveda, int tag)
@@ -265,11 +269,11 @@ void THlavniOkno::nastavBarvu(QLabel* nazev, const QColor& barva)
 void THlavniOkno::obnovDostupnost()
 {
     for (auto& [akce, trida] : m_polozky)
-        akce->setEnabled(okna::najdi(trida) != nullptr);
+        akce->setEnabled(okna::zname(trida));
     const auto& tabulka = odkazy::tabulka();
     for (int i = 0; i < odkazy::pocet(); ++i)
         if (tabulka[i].Druh == TDruh::Odkaz)
-            nazvy[i]->setEnabled(okna::najdi(tabulka[i].Akce) != nullptr);
+            nazvy[i]->setEnabled(okna::zname(tabulka[i].Akce));
 }
 
 void THlavniOkno::FormResize()
@@ -296,7 +300,19 @@ void THlavniOkno::rozloz()
     std::vector<rozlozeni::TVstup> vstup;
     for (int i = 0; i < odkazy::pocet(); ++i)
         vstup.push_back({tabulka[i].Druh, nazvy[i]->sizeHint().width(), nazvy[i]->font().pixelSize()});
-    const int w = box->viewport()->width();
+    int w = box->viewport()->width();
+    // A page that cannot fit into the box will get the vertical scroll bar,
+    // which narrows the box: laid out for the narrower box at once, the
+    // descriptions are measured once rather than twice. The page without any
+    // description already tells.
+    QScrollBar* svisly = box->verticalScrollBar();
+    if (!svisly->isVisibleTo(box) && box->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded
+        && rozlozeni::rozloz(w, vstup, [](int, int) { return 0; }).nic + 1 > box->viewport()->height())
+        w -= svisly->sizeHint().width();
+    // The page depends on the width only.
+    if (w == m_sirkaStranky)
+        return;
+    m_sirkaStranky = w;
     const auto v = rozlozeni::rozloz(w, vstup, [this](int i, int sirka) {
         return (i < 0 ? popis : popisy[i])->heightForWidth(sirka);
     });
@@ -433,7 +449,7 @@ void THlavniOkno::TimerTimer()
     // Hidden windows have no frame yet: give them the one the main window has.
     const QSize ramecek = isVisible() ? frameGeometry().size() - size() : QSize();
     for (const QString& trida : tabulkaOken::kCentrovani())
-        if (QWidget* w = okna::najdi(trida))
+        if (QWidget* w = okna::hotove(trida))
             okna::vycentruj(w, ramecek);
 }
 

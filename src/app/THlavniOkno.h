@@ -21,8 +21,8 @@ class THlavniOkno : public QMainWindow {
 public:
     explicit THlavniOkno(QWidget* parent = nullptr);
 
-    // Menu items and index links work only for windows that exist;
-    // start-up calls this once every window is registered.
+    // Menu items and index links work only for windows that exist or wait
+    // to be made; start-up calls this once every window is registered.
     void obnovDostupnost();
 
     // Centres the main window and every other existing window on the work
@@ -75,6 +75,7 @@ private:
     std::vector<std::pair<QAction*, QString>> m_polozky;
     // Wheel units not yet scrolled, vertical and horizontal.
     int m_zbytekSvisle = 0, m_zbytekVodorovne = 0;
+    int m_sirkaStranky = -1; // the box width the labels are placed for
     bool m_rozkladam = false;
     bool m_znovu = false;
 };

@@ -62,7 +62,6 @@ Toprog::Toprog(QWidget* parent)
 
     logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logo"));
-    logo->setPixmap(QPixmap::fromImage(ikony::logo()));
     logo->setGeometry(width() - 97 - 8, 8, 97, 98);
     logo->setCursor(Qt::PointingHandCursor);
     logo->setToolTip(adresa());
@@ -82,8 +81,21 @@ QLabel* Toprog::text(const char* jmeno, const QString& text, int x, int y, int p
     l->setObjectName(QString::fromLatin1(jmeno));
     l->setFont(vorta::pismo(QStringLiteral("Courier New"), pixelu, tucne));
     l->move(x, y);
-    l->adjustSize();
+    m_texty.push_back(l);
     return l;
+}
+
+void Toprog::showEvent(QShowEvent* e)
+{
+    // Made at start-up for the main window's title, but seldom shown: the
+    // faces of its texts and its logo are loaded and drawn when it first is.
+    if (!m_pripraveno) {
+        m_pripraveno = true;
+        for (QLabel* l : m_texty)
+            l->adjustSize();
+        logo->setPixmap(ikony::logo(logo->devicePixelRatioF()));
+    }
+    QDialog::showEvent(e);
 }
 
 bool Toprog::eventFilter(QObject* o, QEvent* e)

@@ -3,6 +3,7 @@
 // modally from the main window's help menu; when created it gives the main
 // window its version title.
 #include <QDialog>
+#include <vector>
 
 class QLabel;
 
@@ -15,6 +16,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
@@ -23,4 +25,6 @@ private:
 
     QLabel* verze = nullptr;
     QLabel* logo = nullptr;
+    std::vector<QLabel*> m_texty;
+    bool m_pripraveno = false;
 };

@@ -1,6 +1,7 @@
 #include "app/ikony.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
@@ -9,9 +10,13 @@ namespace ikony {
 
 namespace {
 
-QImage platno(int w, int h)
+// A transparent picture of w × h logical pixels at the screen's resolution;
+// a painter on it draws in logical pixels.
+QImage platno(int w, int h, qreal pomer)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    pomer = pomer > 0 ? pomer : 1;
+    QImage img(qCeil(w * pomer), qCeil(h * pomer), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(pomer);
     img.fill(Qt::transparent);
     return img;
 }
@@ -25,9 +30,9 @@ void kruh(QPainter& p, const QColor& vypln)
 
 } // namespace
 
-QImage otaznik()
+QPixmap otaznik(qreal pomer)
 {
-    QImage img = platno(16, 16);
+    QImage img = platno(16, 16, pomer);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     kruh(p, QColor(40, 90, 200));
@@ -42,12 +47,13 @@ QImage otaznik()
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(8.0, 12.6), 1.2, 1.2);
-    return img;
+    p.end();
+    return QPixmap::fromImage(img);
 }
 
-QImage info()
+QPixmap info(qreal pomer)
 {
-    QImage img = platno(16, 16);
+    QImage img = platno(16, 16, pomer);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     kruh(p, QColor(20, 140, 80));
@@ -57,13 +63,14 @@ QImage info()
     p.drawRect(QRectF(6.9, 6.6, 2.2, 6.2));
     p.drawRect(QRectF(5.8, 6.6, 1.4, 1.2));
     p.drawRect(QRectF(5.8, 11.6, 4.4, 1.2));
-    return img;
+    p.end();
+    return QPixmap::fromImage(img);
 }
 
-QImage logo()
+QPixmap logo(qreal pomer)
 {
     constexpr int w = 97, h = 98;
-    QImage img = platno(w, h);
+    QImage img = platno(w, h, pomer);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -101,7 +108,8 @@ QImage logo()
         p.drawLine(QPointF(x, 84), QPointF(x, y));
         p.drawEllipse(QPointF(x, y), 2, 2);
     }
-    return img;
+    p.end();
+    return QPixmap::fromImage(img);
 }
 
 } // namespace ikony

@@ -1,15 +1,16 @@
 #pragma once
 // The program's own small pictures, drawn rather than loaded so that they
-// scale with nothing and need no files.
-#include <QImage>
+// need no files. Sizes are in logical pixels; each is drawn at the given
+// device pixel ratio, so that it stays sharp on a scaled screen.
+#include <QPixmap>
 
 namespace ikony {
 
 // 16 x 16 on a transparent background.
-QImage otaznik(); // the guide icon: a question mark
-QImage info();    // the theory icon: an "i"
+QPixmap otaznik(qreal pomer = 1); // the guide icon: a question mark
+QPixmap info(qreal pomer = 1);    // the theory icon: an "i"
 
 // 97 x 98 on a transparent background: a sampled wave and its spectrum.
-QImage logo();
+QPixmap logo(qreal pomer = 1);
 
 } // namespace ikony

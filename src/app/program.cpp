@@ -5,9 +5,11 @@
 #include "graf/pisma.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <thread>
 
 namespace {
 
@@ -53,9 +55,17 @@ int program(int& argc, char** argv, std::function<void()> poVykresleni)
     QTranslator qtCesky;
     if (qtCesky.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtCesky);
+    // Reading the system's font configuration is the longest single step
+    // before the first paint and needs nothing of the windows: another core
+    // does it while they are made (the font database serves any thread).
+    std::thread pisma([] { QFontDatabase::families(); });
     THlavniOkno* hlavni = vytvorOkna();
-    if (poVykresleni)
-        poPrvnimVykresleni(hlavni, std::move(poVykresleni));
+    pisma.join();
+    poPrvnimVykresleni(hlavni, [poVykresleni = std::move(poVykresleni)] {
+        if (poVykresleni)
+            poVykresleni();
+        vytvorPriNecinnosti();
+    });
     hlavni->show();
     const int vysledek = app.exec();
     zrusOkna();

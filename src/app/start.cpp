@@ -4,7 +4,10 @@
 #include "app/tabulkaOken.h"
 #include "shell/okna.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QTimer>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -15,26 +18,52 @@ std::vector<QPointer<QWidget>>& vytvorena()
     return v;
 }
 
+bool hnedNaZacatku(const TOkno& o)
+{
+    return std::strcmp(o.trida, "THlavniOkno") == 0 || std::strcmp(o.trida, "Toprog") == 0;
+}
+
+QWidget* vytvor(const TOkno& o, bool odlozene)
+{
+    QWidget* w = o.vytvor();
+    vytvorena().emplace_back(w);
+    // The centring timer places the windows that exist when it runs; a window
+    // made later is placed as it would have placed it, with the frame the
+    // shown main window has.
+    if (odlozene && o.centrovat) {
+        const QWidget* hlavni = okna::hotove(QStringLiteral("THlavniOkno"));
+        const QSize ramecek = hlavni && hlavni->isVisible() ? hlavni->frameGeometry().size() - hlavni->size() : QSize();
+        okna::vycentruj(w, ramecek);
+    }
+    return w;
+}
+
+void dalsiPriNecinnosti()
+{
+    if (okna::vytvorDalsi())
+        QTimer::singleShot(0, qApp, dalsiPriNecinnosti);
+}
+
 } // namespace
 
 THlavniOkno* vytvorOkna()
 {
-    THlavniOkno* hlavni = nullptr;
-    for (const TOkno& o : tabulkaOken::okna()) {
-        if (!o.vytvor)
-            continue;
-        QWidget* w = o.vytvor();
-        okna::registruj(QString::fromLatin1(o.trida), w);
-        vytvorena().emplace_back(w);
-        if (!hlavni)
-            hlavni = qobject_cast<THlavniOkno*>(w);
-    }
+    for (const TOkno& o : tabulkaOken::okna())
+        if (o.vytvor && hnedNaZacatku(o))
+            okna::registruj(QString::fromLatin1(o.trida), vytvor(o, false));
+    for (const TOkno& o : tabulkaOken::okna())
+        if (o.vytvor && !hnedNaZacatku(o))
+            okna::odloz(QString::fromLatin1(o.trida), [&o] { return vytvor(o, true); });
+    auto* hlavni = qobject_cast<THlavniOkno*>(okna::hotove(QStringLiteral("THlavniOkno")));
     hlavni->obnovDostupnost();
     return hlavni;
 }
 
+void vytvorPriNecinnosti() { QTimer::singleShot(0, qApp, dalsiPriNecinnosti); }
+
 void zrusOkna()
 {
+    okna::zapomenOdlozena();
     auto& v = vytvorena();
     while (!v.empty()) {
         delete v.back().data();

@@ -3,6 +3,7 @@
 #include "shell/napoveda.h"
 #include "shell/okna.h"
 #include "shell/TPosuvnik.h"
+#include "continuous/TObraz.h"
 #include "continuous/obrazky.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QScrollBar>
 
 namespace {
@@ -66,10 +66,10 @@ TKonvoluce::TKonvoluce(QWidget* parent) : QWidget(parent)
 
     auto* rovnice = skupina(this, QStringLiteral("GroupBox1"), QStringLiteral("Obecná rovnice pro výpočet konvoluce"),
                             QRect(176, 4, 268, 96));
-    auto* obraz = new QLabel(rovnice);
+    auto* obraz = new TObraz(rovnice);
     obraz->setObjectName(QStringLiteral("Image1"));
     obraz->setGeometry(QRect(QPoint(3, 21), obrazky::VelikostKonvoluce));
-    obraz->setPixmap(QPixmap::fromImage(obrazky::vzorecKonvoluce()));
+    obraz->nastav([](qreal pomer) { return obrazky::vzorecKonvoluce(pomer); });
 
     auto* vypocet = skupina(this, QStringLiteral("GroupBox2"), QStringLiteral("Výpočet konvoluce pro konkrétního čas t "),
                             QRect(8, 104, 436, 78));

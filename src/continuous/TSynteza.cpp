@@ -4,13 +4,13 @@
 #include "shell/okna.h"
 #include "continuous/harmonicke.h"
 #include "shell/TPosuvnik.h"
+#include "continuous/TObraz.h"
 #include "continuous/obrazky.h"
 #include "graf/TGraf.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -41,7 +41,7 @@ TSynteza::TSynteza(const QString& jmeno, const QString& titulek, QSize klient, b
     auto* signal = new QGroupBox(QStringLiteral("Teoretický signál"), this);
     signal->setObjectName(QStringLiteral("GroupBox1"));
     signal->setGeometry(8, 36, 392, 122);
-    prubeh = new QLabel(signal);
+    prubeh = new TObraz(signal);
     prubeh->setObjectName(QStringLiteral("prubeh"));
     prubeh->setToolTip(QStringLiteral("Výchozí vstupní signál"));
     prubeh->setGeometry(QRect(QPoint(8, 20), obrazky::VelikostPrubehu));
@@ -49,7 +49,7 @@ TSynteza::TSynteza(const QString& jmeno, const QString& titulek, QSize klient, b
     auto* vzorce = new QGroupBox(QStringLiteral("Vzorce pro výpočty harmonických"), this);
     vzorce->setObjectName(QStringLiteral("GroupBox2"));
     vzorce->setGeometry(8, 162, 392, 166);
-    Vzorec = new QLabel(vzorce);
+    Vzorec = new TObraz(vzorce);
     Vzorec->setObjectName(QStringLiteral("Vzorec"));
     Vzorec->setGeometry(QRect(QPoint(8, 18), obrazky::VelikostVzorce));
     // No stock icon: without an icon theme the style hands out a broken
@@ -96,8 +96,8 @@ double TSynteza::vyskaB(int n) const { return harmonicke::b(vyber->currentIndex(
 void TSynteza::vyberChange()
 {
     const int s = vyber->currentIndex();
-    prubeh->setPixmap(QPixmap::fromImage(obrazky::prubeh(s)));
-    Vzorec->setPixmap(QPixmap::fromImage(obrazky::vzorec(s, m_komplexne)));
+    prubeh->nastav([s](qreal pomer) { return obrazky::prubeh(s, pomer); });
+    Vzorec->nastav([s, k = m_komplexne](qreal pomer) { return obrazky::vzorec(s, k, pomer); });
     stupenChange();
 }
 

@@ -9,6 +9,7 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 class TGraf;
+class TObraz;
 
 class TSynteza : public QWidget {
     Q_OBJECT
@@ -36,8 +37,8 @@ protected:
     QComboBox* vyber = nullptr;
     QLabel* harmonickych = nullptr;
     QScrollBar* stupen = nullptr;
-    QLabel* prubeh = nullptr;
-    QLabel* Vzorec = nullptr;
+    TObraz* prubeh = nullptr;
+    TObraz* Vzorec = nullptr;
     QPushButton* BitBtn1 = nullptr;
     TGraf* obdel = nullptr;
     TGraf* an = nullptr;

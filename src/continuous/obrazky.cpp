@@ -8,7 +8,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <array>
+#include <map>
+#include <tuple>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -19,9 +20,10 @@ namespace {
 
 using namespace sazba;
 
-QImage plocha(QSize s)
+QImage plocha(QSize s, qreal pomer)
 {
-    QImage img(s, QImage::Format_RGB32);
+    QImage img((QSizeF(s) * pomer).toSize(), QImage::Format_RGB32);
+    img.setDevicePixelRatio(pomer);
     img.fill(Qt::white);
     return img;
 }
@@ -60,9 +62,9 @@ Nakres nakres(int signal)
     }
 }
 
-QImage kresliPrubeh(int signal)
+QImage kresliPrubeh(int signal, qreal pomer)
 {
-    QImage img = plocha(VelikostPrubehu);
+    QImage img = plocha(VelikostPrubehu, pomer);
     if (signal < 0 || signal >= harmonicke::PocetSignalu)
         return img;
     QPainter p(&img);
@@ -101,17 +103,19 @@ QImage kresliPrubeh(int signal)
     p.drawText(QPointF(R - fm.horizontalAdvance(perioda), 12), perioda);
 
     // The neighbouring periods in grey, the drawn period in bold blue; the
-    // curve follows the pixel columns, so the jumps come out vertical.
+    // curve follows the device's pixel columns, so the jumps come out
+    // vertical.
     auto krivka = [&](double od, double po) {
         QPainterPath c;
-        const int k0 = int(std::ceil(X(od))), k1 = int(std::floor(X(po)));
+        const int k0 = int(std::ceil(X(od) * pomer)), k1 = int(std::floor(X(po) * pomer));
         for (int k = k0; k <= k1; ++k) {
-            const double t = t0 + (k - L) / (R - L) * (t1 - t0);
+            const double x = k / pomer;
+            const double t = t0 + (x - L) / (R - L) * (t1 - t0);
             const double v = harmonicke::hodnota(signal, t);
             if (k == k0)
-                c.moveTo(k, Y(v));
+                c.moveTo(x, Y(v));
             else
-                c.lineTo(k, Y(v));
+                c.lineTo(x, Y(v));
         }
         p.drawPath(c);
     };
@@ -209,20 +213,22 @@ int velikostVzorcu(bool komplexne)
     return px;
 }
 
-QImage kresliVzorec(int signal, bool komplexne, int px)
+QImage kresliVzorec(int signal, bool komplexne, qreal pomer)
 {
-    QImage img = plocha(VelikostVzorce);
+    QImage img = plocha(VelikostVzorce, pomer);
     if (signal < 0 || signal >= harmonicke::PocetSignalu)
         return img;
+    // Measured once per form: every formula of the form is set in it.
+    static const int px[2] = {velikostVzorcu(false), velikostVzorcu(true)};
     const Radky radky = radkyVzorce(signal, komplexne);
-    const QFont f = patkove(px);
+    const QFont f = patkove(px[komplexne]);
     const Sazba z = zmerRadky(radky, f);
     // The lines share the height evenly, their equals signs in one column.
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::black);
-    const qreal mezera = (img.height() - 2 * okrajVzorce - z.vyska) / radky.size();
+    const qreal mezera = (VelikostVzorce.height() - 2 * okrajVzorce - z.vyska) / radky.size();
     qreal y = okrajVzorce + mezera / 2;
     for (const auto& [l, r] : radky) {
         const Rozmer rl = zmer(l, f), rr = zmer(r, f);
@@ -236,9 +242,9 @@ QImage kresliVzorec(int signal, bool komplexne, int px)
 
 // ---- the convolution integral ----------------------------------------
 
-QImage kresliKonvoluci()
+QImage kresliKonvoluci(qreal pomer)
 {
-    QImage img = plocha(VelikostKonvoluce);
+    QImage img = plocha(VelikostKonvoluce, pomer);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -253,12 +259,12 @@ QImage kresliKonvoluci()
     const QFont meze = patkove(12);
     const QFontMetricsF fm(meze);
     const qreal sirka = rl.sirka + sirkaZnaku + fm.horizontalAdvance(QStringLiteral("−∞")) + rp.sirka;
-    qreal x = (img.width() - sirka) / 2;
-    const qreal y = img.height() / 2.0 + QFontMetricsF(f).strikeOutPos();
+    qreal x = (VelikostKonvoluce.width() - sirka) / 2;
+    const qreal y = VelikostKonvoluce.height() / 2.0 + QFontMetricsF(f).strikeOutPos();
     kresli(p, vlevo, f, x, y);
     x += rl.sirka;
 
-    const qreal stred = img.height() / 2.0, horni = stred - vyskaZnaku / 2, dolni = stred + vyskaZnaku / 2;
+    const qreal stred = VelikostKonvoluce.height() / 2.0, horni = stred - vyskaZnaku / 2, dolni = stred + vyskaZnaku / 2;
     QPainterPath s;
     s.moveTo(x + sirkaZnaku - 1, horni + 3);
     s.cubicTo(x + sirkaZnaku - 3, horni - 1, x + sirkaZnaku * 0.55, horni, x + sirkaZnaku * 0.55, horni + 8);
@@ -275,39 +281,42 @@ QImage kresliKonvoluci()
     return img;
 }
 
-template <std::size_t N, class F> std::array<QImage, N> vytvor(F kresliJeden)
+// Drawn pictures by kind, signal, form and ratio.
+using Klic = std::tuple<int, int, bool, qreal>;
+
+template <class F> QImage zPameti(const Klic& k, F kresli)
 {
-    std::array<QImage, N> a;
-    for (std::size_t i = 0; i < N; ++i)
-        a[i] = kresliJeden(int(i));
-    return a;
+    static std::map<Klic, QImage> pamet;
+    auto it = pamet.find(k);
+    if (it == pamet.end())
+        it = pamet.emplace(k, kresli()).first;
+    return it->second;
 }
+
+qreal platnyPomer(qreal pomer) { return pomer > 0 ? pomer : 1; }
 
 } // namespace
 
-const QImage& prubeh(int signal)
+QImage prubeh(int signal, qreal pomer)
 {
-    static const auto obr = vytvor<harmonicke::PocetSignalu>(kresliPrubeh);
-    static const QImage prazdny = plocha(VelikostPrubehu);
-    return signal >= 0 && signal < harmonicke::PocetSignalu ? obr[std::size_t(signal)] : prazdny;
-}
-
-const QImage& vzorec(int signal, bool komplexne)
-{
-    static const auto slozky = vytvor<harmonicke::PocetSignalu>(
-        [px = velikostVzorcu(false)](int i) { return kresliVzorec(i, false, px); });
-    static const auto komplex = vytvor<harmonicke::PocetSignalu>(
-        [px = velikostVzorcu(true)](int i) { return kresliVzorec(i, true, px); });
-    static const QImage prazdny = plocha(VelikostVzorce);
+    pomer = platnyPomer(pomer);
     if (signal < 0 || signal >= harmonicke::PocetSignalu)
-        return prazdny;
-    return (komplexne ? komplex : slozky)[std::size_t(signal)];
+        return plocha(VelikostPrubehu, pomer);
+    return zPameti({0, signal, false, pomer}, [&] { return kresliPrubeh(signal, pomer); });
 }
 
-const QImage& vzorecKonvoluce()
+QImage vzorec(int signal, bool komplexne, qreal pomer)
 {
-    static const QImage obr = kresliKonvoluci();
-    return obr;
+    pomer = platnyPomer(pomer);
+    if (signal < 0 || signal >= harmonicke::PocetSignalu)
+        return plocha(VelikostVzorce, pomer);
+    return zPameti({1, signal, komplexne, pomer}, [&] { return kresliVzorec(signal, komplexne, pomer); });
+}
+
+QImage vzorecKonvoluce(qreal pomer)
+{
+    pomer = platnyPomer(pomer);
+    return zPameti({2, 0, false, pomer}, [&] { return kresliKonvoluci(pomer); });
 }
 
 } // namespace obrazky

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
+#include <deque>
 
 namespace okna {
 
@@ -16,11 +17,60 @@ QHash<QString, QPointer<QWidget>>& tabulka()
     static QHash<QString, QPointer<QWidget>> t;
     return t;
 }
+
+struct TOdlozene {
+    QString trida;
+    std::function<QWidget*()> vytvor;
+};
+
+std::deque<TOdlozene>& odlozena()
+{
+    static std::deque<TOdlozene> o;
+    return o;
+}
+
+// A window being made may look up others; it finds those made before it,
+// as it did when start-up made them all.
+bool g_vytvarim = false;
 } // namespace
 
 void registruj(const QString& trida, QWidget* okno) { tabulka().insert(trida, okno); }
 
-QWidget* najdi(const QString& trida) { return tabulka().value(trida); }
+QWidget* najdi(const QString& trida)
+{
+    if (!g_vytvarim)
+        while (vytvorDalsi()) {
+        }
+    return tabulka().value(trida);
+}
+
+QWidget* hotove(const QString& trida) { return tabulka().value(trida); }
+
+void odloz(const QString& trida, std::function<QWidget*()> vytvor)
+{
+    odlozena().push_back({trida, std::move(vytvor)});
+}
+
+bool zname(const QString& trida)
+{
+    return hotove(trida) || std::any_of(odlozena().begin(), odlozena().end(),
+                                        [&](const TOdlozene& o) { return o.trida == trida; });
+}
+
+bool vytvorDalsi()
+{
+    if (odlozena().empty() || g_vytvarim)
+        return false;
+    TOdlozene o = std::move(odlozena().front());
+    odlozena().pop_front();
+    g_vytvarim = true;
+    QWidget* w = o.vytvor();
+    g_vytvarim = false;
+    registruj(o.trida, w);
+    return true;
+}
+
+void zapomenOdlozena() { odlozena().clear(); }
 
 void zobraz(QWidget* w)
 {

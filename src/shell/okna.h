@@ -1,6 +1,6 @@
 #pragma once
-// The program-wide window registry. Every window is created once at start-up
-// and registered under its class name ("Tposuv"); windows reach each other and
+// The program-wide window registry. Every window is created once and
+// registered under its class name ("Tposuv"); windows reach each other and
 // the main window finds what to show through it, without including the
 // application layer.
 #include <QPoint>
@@ -8,12 +8,29 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace okna {
 
 void registruj(const QString& trida, QWidget* okno);
+// Asked for while windows still wait to be made (see odloz), first makes all
+// of them: whoever reaches a window finds every window made, in the same
+// order and state as if start-up had made them all.
 QWidget* najdi(const QString& trida);
 template <class T> T* najdi(const QString& trida) { return qobject_cast<T*>(najdi(trida)); }
+
+// Windows the first paint does not need wait to be made: each is registered
+// by its factory and made, in the order registered, by the first najdi()
+// or one at a time by vytvorDalsi() while the program is idle.
+void odloz(const QString& trida, std::function<QWidget*()> vytvor);
+// The window if it is made already; never makes one.
+QWidget* hotove(const QString& trida);
+// Whether the window exists or waits to be made.
+bool zname(const QString& trida);
+// Makes the first waiting window; false when none was waiting.
+bool vytvorDalsi();
+// Forgets the waiting windows without making them.
+void zapomenOdlozena();
 
 // Shows a window modelessly and brings it to the front.
 void zobraz(const QString& trida);
