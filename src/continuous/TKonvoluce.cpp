@@ -1,4 +1,5 @@
 #include "continuous/TKonvoluce.h"
+#include "shell/prvky.h"
 
 #include "shell/napoveda.h"
 #include "shell/okna.h"
@@ -16,32 +17,6 @@
 
 namespace {
 
-QGroupBox* skupina(QWidget* rodic, const QString& jmeno, const QString& titulek, QRect kde)
-{
-    auto* g = new QGroupBox(titulek, rodic);
-    g->setObjectName(jmeno);
-    g->setGeometry(kde);
-    return g;
-}
-
-QLabel* popisek(QWidget* rodic, const QString& text, QPoint kde)
-{
-    auto* l = new QLabel(text, rodic);
-    l->move(kde);
-    l->adjustSize();
-    return l;
-}
-
-QComboBox* volba(QWidget* rodic, const QString& jmeno, const QStringList& polozky, const QString& napoveda, QRect kde)
-{
-    auto* c = new QComboBox(rodic);
-    c->setObjectName(jmeno);
-    c->addItems(polozky);
-    c->setToolTip(napoveda);
-    c->setGeometry(kde);
-    return c;
-}
-
 // Every curve starts with a move far left of the visible range, so that it
 // comes in along zero.
 void vykresliKrivku(TGraf* graf, const std::vector<QPointF>& body, int styl)
@@ -57,22 +32,20 @@ TKonvoluce::TKonvoluce(QWidget* parent) : QWidget(parent)
 {
     okna::nastavOkno(this, QStringLiteral("Konvoluce"), QStringLiteral("Konvoluce"), QSize(905, 537));
 
-    popisek(this, QStringLiteral("Vstupní signál u(tau)"), QPoint(8, 8));
-    sigu = volba(this, QStringLiteral("sigu"), konvoluce::nazvyU(), QStringLiteral("Volba vstupního signálu u(tau)"),
+    prvky::popisek(this, QStringLiteral("Vstupní signál u(tau)"), QPoint(8, 8));
+    sigu = prvky::volba(this, QStringLiteral("sigu"), konvoluce::nazvyU(), QStringLiteral("Volba vstupního signálu u(tau)"),
                  QRect(8, 24, 160, 22));
-    popisek(this, QStringLiteral("Vstupní signál g(tau)"), QPoint(8, 54));
-    sigg = volba(this, QStringLiteral("sigg"), konvoluce::nazvyG(), QStringLiteral("Volba vstupního signálu g(tau)"),
+    prvky::popisek(this, QStringLiteral("Vstupní signál g(tau)"), QPoint(8, 54));
+    sigg = prvky::volba(this, QStringLiteral("sigg"), konvoluce::nazvyG(), QStringLiteral("Volba vstupního signálu g(tau)"),
                  QRect(8, 70, 160, 22));
 
-    auto* rovnice = skupina(this, QStringLiteral("GroupBox1"), QStringLiteral("Obecná rovnice pro výpočet konvoluce"),
-                            QRect(176, 4, 268, 96));
+    auto* rovnice = prvky::skupina(this, QStringLiteral("Obecná rovnice pro výpočet konvoluce"), QRect(176, 4, 268, 96), QStringLiteral("GroupBox1"));
     auto* obraz = new TObraz(rovnice);
     obraz->setObjectName(QStringLiteral("Image1"));
     obraz->setGeometry(QRect(QPoint(3, 21), obrazky::VelikostKonvoluce));
     obraz->nastav([](qreal pomer) { return obrazky::vzorecKonvoluce(pomer); });
 
-    auto* vypocet = skupina(this, QStringLiteral("GroupBox2"), QStringLiteral("Výpočet konvoluce pro konkrétního čas t "),
-                            QRect(8, 104, 436, 78));
+    auto* vypocet = prvky::skupina(this, QStringLiteral("Výpočet konvoluce pro konkrétního čas t "), QRect(8, 104, 436, 78), QStringLiteral("GroupBox2"));
     pos = new TPosuvnik(vypocet);
     pos->setObjectName(QStringLiteral("pos"));
     pos->setRange(0, konvoluce::PosMax);
@@ -89,13 +62,13 @@ TKonvoluce::TKonvoluce(QWidget* parent) : QWidget(parent)
     yttt->setFont(pismoHodnot);
     yttt->setGeometry(160, 48, 268, 22);
 
-    auto* vstup = skupina(this, QStringLiteral("vstup"), QStringLiteral("Vstupní signály"), QRect(8, 186, 436, 343));
+    auto* vstup = prvky::skupina(this, QStringLiteral("Vstupní signály"), QRect(8, 186, 436, 343), QStringLiteral("vstup"));
     sigx = novyGraf(vstup, QStringLiteral("sigx"), QStringLiteral("u(tau)"), QStringLiteral("tau"));
     sigx->setGeometry(6, 18, 424, 158);
     sigy = novyGraf(vstup, QStringLiteral("sigy"), QStringLiteral("g(tau)"), QStringLiteral("tau"));
     sigy->setGeometry(6, 180, 424, 157);
 
-    auto* vystup = skupina(this, QStringLiteral("vystup"), QStringLiteral("Postup výpočtu"), QRect(452, 4, 445, 525));
+    auto* vystup = prvky::skupina(this, QStringLiteral("Postup výpočtu"), QRect(452, 4, 445, 525), QStringLiteral("vystup"));
     sigyrp = novyGraf(vystup, QStringLiteral("sigyrp"), QStringLiteral("g(t-tau)"), QStringLiteral("tau"));
     sigyrp->setGeometry(6, 18, 433, 165);
     soucin = novyGraf(vystup, QStringLiteral("soucin"), QStringLiteral("u(tau)*g(t-tau)"), QStringLiteral("tau"));

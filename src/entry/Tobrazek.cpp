@@ -1,4 +1,5 @@
 #include "entry/Tobrazek.h"
+#include "shell/prvky.h"
 
 #include "entry/TPlatno.h"
 #include "shell/TPosuvnik.h"
@@ -29,17 +30,6 @@ QPushButton* tlacitko(QWidget* rodic, const QString& jmeno, const QString& text,
     // Enter must not confirm the window behind the user's back.
     b->setAutoDefault(false);
     return b;
-}
-
-QCheckBox* zaskrtavatko(QWidget* rodic, const QString& jmeno, const QString& text, const QString& napoveda,
-                        bool zaskrtnuto, QRect kde)
-{
-    auto* c = new QCheckBox(text, rodic);
-    c->setObjectName(jmeno);
-    c->setToolTip(napoveda);
-    c->setChecked(zaskrtnuto);
-    c->setGeometry(kde);
-    return c;
 }
 
 } // namespace
@@ -108,11 +98,11 @@ Tobrazek::Tobrazek(QWidget* parent) : QDialog(parent)
     }
     metody[0]->setChecked(true);
 
-    preklen = zaskrtavatko(this, QStringLiteral("preklen"), QStringLiteral("Tvarovat mezery"),
+    preklen = prvky::zaskrtavatko(this, QStringLiteral("preklen"), QStringLiteral("Tvarovat mezery"),
                            QStringLiteral("Nebude li se barva ve sloupci vyskotovat tak vezme předchozí hodnotu"), true,
                            QRect(652, 234, 136, 22));
     connect(preklen, &QCheckBox::clicked, this, [this] { analyzovat(); });
-    neres = zaskrtavatko(this, QStringLiteral("neres"), QStringLiteral("Neresetovat zoom"),
+    neres = prvky::zaskrtavatko(this, QStringLiteral("neres"), QStringLiteral("Neresetovat zoom"),
                          QStringLiteral("Při otevření nového souboru se nevynulují okraje"), false,
                          QRect(652, 260, 136, 22));
 

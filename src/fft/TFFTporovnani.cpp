@@ -1,4 +1,5 @@
 #include "fft/TFFTporovnani.h"
+#include "shell/prvky.h"
 
 #include "core/cisla.h"
 #include "fft/fft.h"
@@ -33,13 +34,6 @@ QLabel* popisek(QWidget* rodic, const QString& text, QPoint kde, bool tucne = fa
     return l;
 }
 
-QGroupBox* skupina(QWidget* rodic, const QString& titulek, QRect kde)
-{
-    auto* g = new QGroupBox(titulek, rodic);
-    g->setGeometry(kde);
-    return g;
-}
-
 QProgressBar* prubeh(QWidget* rodic, const char* jmeno)
 {
     auto* p = new QProgressBar(rodic);
@@ -65,7 +59,7 @@ TFFTporovnani::TFFTporovnani(QWidget* parent) : QWidget(parent)
     okna::nastavOkno(this, QStringLiteral("FFTporovnani"), QStringLiteral("Porovnání rychlosti DFT a FFT"),
                      QSize(809, 321));
 
-    auto* gN = skupina(this, QStringLiteral("Nastavení"), QRect(8, 4, 250, 118));
+    auto* gN = prvky::skupina(this, QStringLiteral("Nastavení"), QRect(8, 4, 250, 118));
     popisek(gN, QStringLiteral("Počet vstupních vzorků"), QPoint(10, 20));
     rad = new QComboBox(gN);
     rad->setObjectName(QStringLiteral("rad"));
@@ -89,7 +83,7 @@ TFFTporovnani::TFFTporovnani(QWidget* parent) : QWidget(parent)
     konec->setToolTip(QStringLiteral("Předčasne ukončí výpočet"));
     konec->setGeometry(138, 128, 120, 30);
 
-    auto* gP = skupina(this, QStringLiteral("Přehled nastavení"), QRect(8, 164, 250, 149));
+    auto* gP = prvky::skupina(this, QStringLiteral("Přehled nastavení"), QRect(8, 164, 250, 149));
     popisek(gP, QStringLiteral("Vstupní signál:"), QPoint(10, 22));
     popisek(gP, QStringLiteral("Pole náhodných čísel"), QPoint(105, 22), true);
     popisek(gP, QStringLiteral("Vstupních vzorků:"), QPoint(10, 44));
@@ -104,12 +98,12 @@ TFFTporovnani::TFFTporovnani(QWidget* parent) : QWidget(parent)
     for (QLabel* l : {Lvzorku, Ldelka, Lcyklu})
         l->resize(95, l->height());
 
-    auto* gD = skupina(this, QStringLiteral("Průběh výpočtu metodou DFT"), QRect(266, 4, 266, 50));
+    auto* gD = prvky::skupina(this, QStringLiteral("Průběh výpočtu metodou DFT"), QRect(266, 4, 266, 50));
     pDFT = prubeh(gD, "pDFT");
-    auto* gF = skupina(this, QStringLiteral("Průběh výpočtu metodou FFT"), QRect(266, 58, 266, 50));
+    auto* gF = prvky::skupina(this, QStringLiteral("Průběh výpočtu metodou FFT"), QRect(266, 58, 266, 50));
     pFFT = prubeh(gF, "pFFT");
 
-    auto* gC = skupina(this, QString(), QRect(266, 112, 266, 96));
+    auto* gC = prvky::skupina(this, QString(), QRect(266, 112, 266, 96));
     popisek(gC, QStringLiteral("Doba výpočtu\npomocí DFT"), QPoint(98, 8))->setAlignment(Qt::AlignCenter);
     popisek(gC, QStringLiteral("Doba výpočtu\npomocí FFT"), QPoint(184, 8))->setAlignment(Qt::AlignCenter);
     popisek(gC, QStringLiteral("N opakování:"), QPoint(8, 46));
@@ -125,7 +119,7 @@ TFFTporovnani::TFFTporovnani(QWidget* parent) : QWidget(parent)
     DFTcasP = cas("DFTcasP", 94, 70);
     FFTcasp = cas("FFTcasp", 178, 70);
 
-    auto* gK = skupina(this, QString(), QRect(266, 212, 266, 101));
+    auto* gK = prvky::skupina(this, QString(), QRect(266, 212, 266, 101));
     popisek(gK, QStringLiteral("Zrychlení FFT proti DFT"), QPoint(8, 8));
     krat = new QLabel(QStringLiteral("???"), gK);
     krat->setObjectName(QStringLiteral("krat"));

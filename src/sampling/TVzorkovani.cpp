@@ -1,4 +1,5 @@
 #include "sampling/TVzorkovani.h"
+#include "shell/prvky.h"
 
 #include "core/cisla.h"
 #include "shell/TPosuvnik.h"
@@ -17,16 +18,6 @@ using namespace vzorkovani;
 namespace {
 
 constexpr int GrafX = 8, GrafY = 64, GrafSirka = 705, GrafVyska = 187, GrafMezera = 4;
-
-QComboBox* volba(QWidget* rodic, const char* jmeno, const QStringList& polozky, const QString& napoveda, QRect kde)
-{
-    auto* c = new QComboBox(rodic);
-    c->setObjectName(QString::fromLatin1(jmeno));
-    c->addItems(polozky);
-    c->setToolTip(napoveda);
-    c->setGeometry(kde);
-    return c;
-}
 
 void cara(QWidget* rodic, QFrame::Shape tvar, QRect kde)
 {
@@ -52,8 +43,8 @@ TVzorkovani::TVzorkovani(Druh druh, const QString& jmeno, const QString& titulek
     frek->setToolTip(vstup ? QStringLiteral("Nastavení frekvence vstupního signálu")
                            : QStringLiteral("Nastavení frekvence vzorkování"));
     frek->setGeometry(8, 8, 436, 17);
-    sss = volba(this, "sss", nazvyTvaru(), QStringLiteral("Volba tvaru vstupního signálu"), QRect(8, 34, 214, 22));
-    tvar = volba(this, "tvar", nazvyTvarovacu(druh),
+    sss = prvky::volba(this, QStringLiteral("sss"), nazvyTvaru(), QStringLiteral("Volba tvaru vstupního signálu"), QRect(8, 34, 214, 22));
+    tvar = prvky::volba(this, QStringLiteral("tvar"), nazvyTvarovacu(druh),
                  QStringLiteral("Volba tvarovače při rekonstrukci výstupního signálu"), QRect(230, 34, 214, 22));
 
     // The label block: input signal on the left, sampler on the right.

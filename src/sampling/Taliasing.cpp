@@ -1,4 +1,5 @@
 #include "sampling/Taliasing.h"
+#include "shell/prvky.h"
 
 #include "core/cisla.h"
 #include "shell/TPosuvnik.h"
@@ -38,24 +39,6 @@ QLabel* velkyPopisek(QWidget* rodic, const char* jmeno, const QString& napoveda,
     return l;
 }
 
-QScrollBar* posuvnik(QWidget* rodic, const char* jmeno, int min, int max, const QString& napoveda, QRect kde)
-{
-    auto* s = new TPosuvnik(rodic);
-    s->setObjectName(QString::fromLatin1(jmeno));
-    s->setRange(min, max);
-    s->setToolTip(napoveda);
-    s->setGeometry(kde);
-    return s;
-}
-
-QLabel* text(QWidget* rodic, const QString& t, QPoint kde)
-{
-    auto* l = new QLabel(t, rodic);
-    l->move(kde);
-    l->adjustSize();
-    return l;
-}
-
 } // namespace
 
 Taliasing::Taliasing(QWidget* parent) : QWidget(parent)
@@ -70,12 +53,12 @@ Taliasing::Taliasing(QWidget* parent) : QWidget(parent)
     timer = new TCasovacSnimku(this);
     timer->setObjectName(QStringLiteral("timer"));
 
-    text(this, QStringLiteral("Počet snímků za sekundu:"), QPoint(234, 6));
-    cas = posuvnik(this, "cas", snimky::MinZaSekundu, snimky::MaxZaSekundu,
+    prvky::popisek(this, QStringLiteral("Počet snímků za sekundu:"), QPoint(234, 6));
+    cas = prvky::posuvnik(this, QStringLiteral("cas"), snimky::MinZaSekundu, snimky::MaxZaSekundu,
                    QStringLiteral("Nastaví zobrazovaný počet snímků za sekukndku"), QRect(234, 22, 375, 17));
     cas->setValue(25);
-    text(this, QStringLiteral("Otočení mezi snímky:"), QPoint(234, 46));
-    speed = posuvnik(this, "speed", 0, 720, QStringLiteral("Nastaví úhel o který se kolo otočí mezi zobrazením dvou snímků"),
+    prvky::popisek(this, QStringLiteral("Otočení mezi snímky:"), QPoint(234, 46));
+    speed = prvky::posuvnik(this, QStringLiteral("speed"), 0, 720, QStringLiteral("Nastaví úhel o který se kolo otočí mezi zobrazením dvou snímků"),
                      QRect(234, 62, 375, 17));
     speed->setValue(1);
     // The scale under the bar: each label centred on its quarter of the
@@ -83,7 +66,7 @@ Taliasing::Taliasing(QWidget* parent) : QWidget(parent)
     const int sipka = 17;
     const int draha = speed->width() - 2 * sipka;
     for (int i = 0; i <= 4; ++i) {
-        QLabel* l = text(this, snimky::popisStupnu(180 * i), QPoint(0, 80));
+        QLabel* l = prvky::popisek(this, snimky::popisStupnu(180 * i), QPoint(0, 80));
         const int stred = speed->x() + sipka + draha * i / 4;
         l->move(std::clamp(stred - l->width() / 2, speed->x(), speed->x() + speed->width() - l->width()), 80);
     }
