@@ -96,16 +96,21 @@ void snimekPrimo(QImage& plocha, QColor pozadi, const Nastaveni& n)
 {
     QPainter p(&plocha);
     // From (1, 1) to the far corner; row and column 0 keep the background the
-    // surface was cleared to.
-    p.fillRect(QRect(1, 1, plocha.width() - 1, plocha.height() - 1), pozadi);
+    // surface was cleared to. Coordinates are the surface's own: at a pixel
+    // ratio above 1 the painter draws them onto the finer grid.
+    const QSize s = plocha.deviceIndependentSize().toSize();
+    p.fillRect(QRect(1, 1, s.width() - 1, s.height() - 1), pozadi);
     kresli(p, PrimyOkraj, PrimyOkraj, PrimyKonec, PrimyKonec, PrimaSirka, pozadi, n);
 }
 
 void snimekVyhlazeny(QImage& plocha, QImage& velky, QColor pozadi, const Nastaveni& n)
 {
-    const QSize rozmer(Nasobek * Strana, Nasobek * Strana);
+    // Three times the surface's device pixels, so that a HiDPI surface is
+    // smoothed at its own resolution.
+    const QSize rozmer = Nasobek * plocha.size();
     if (velky.size() != rozmer || velky.format() != QImage::Format_RGB32)
         velky = QImage(rozmer, QImage::Format_RGB32);
+    velky.setDevicePixelRatio(plocha.devicePixelRatio());
     velky.fill(pozadi);
     {
         QPainter p(&velky);
