@@ -40,7 +40,8 @@ public:
     {
         // Show arrives before the window is mapped: no visible jump.
         if (e->type() == QEvent::Show)
-            if (auto* w = qobject_cast<QWidget*>(o); w && w->isWindow() && w->screen()) {
+            if (auto* w = qobject_cast<QWidget*>(o);
+                w && w->isWindow() && w->screen() && !(w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
                 const QSize ramecek = w->frameGeometry().size() != w->size() ? w->frameGeometry().size() - w->size()
                                                                               : odhadRamecku();
                 if (vejdiSe(w, w->screen()->availableGeometry(), ramecek))
@@ -85,7 +86,12 @@ void nastavOkno(QWidget* okno, const QString& jmeno, const QString& titulek, QSi
     okno->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     okno->setFixedSize(klient);
-    if (QCoreApplication::instance())
+    hlidejVelikost(okno);
+}
+
+void hlidejVelikost(QWidget* okno)
+{
+    if (okno && QCoreApplication::instance())
         okno->installEventFilter(hlidac());
 }
 
@@ -112,11 +118,17 @@ Umisteni umisteni(const QRect& pracovniPlocha, QSize klient, QSize ramecek, int 
 
 bool vejdiSe(QWidget* okno, const QRect& pracovniPlocha, QSize ramecek)
 {
-    // The main window and windows already made scrollable are laid out by
-    // their own code.
-    if (!okno || qobject_cast<QMainWindow*>(okno) || okno->layout()
-        || okno->findChild<QScrollArea*>(QStringLiteral("vejdiSe"), Qt::FindDirectChildrenOnly))
+    if (!okno || okno->findChild<QScrollArea*>(QStringLiteral("vejdiSe"), Qt::FindDirectChildrenOnly))
         return false;
+    // A window that can be resized lays itself out (and scrolls what it
+    // must): it only gets smaller.
+    if (okno->minimumSize() != okno->maximumSize() || qobject_cast<QMainWindow*>(okno) || okno->layout()) {
+        const Umisteni u = umisteni(pracovniPlocha, okno->size(), ramecek, 0);
+        if (!u.posouvat)
+            return false;
+        okno->resize(u.klient.expandedTo(okno->minimumSize()));
+        return true;
+    }
     const int pruh = okno->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, okno);
     const Umisteni u = umisteni(pracovniPlocha, okno->size(), ramecek, pruh);
     if (!u.posouvat)

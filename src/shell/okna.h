@@ -40,11 +40,16 @@ struct Umisteni {
 };
 Umisteni umisteni(const QRect& pracovniPlocha, QSize klient, QSize ramecek, int pruh);
 
-// Makes a window that does not fit into `pracovniPlocha` fit: its controls
-// move, as they are, onto a scrolled surface and the window takes the size
-// umisteni gives. A window that fits is left alone. Returns whether it
+// Makes a window that does not fit into `pracovniPlocha` fit: the controls
+// of a window of fixed size move, as they are, onto a scrolled surface and
+// the window takes the size umisteni gives; a window that can be resized
+// only shrinks. A window that fits is left alone. Returns whether it
 // changed anything.
 bool vejdiSe(QWidget* okno, const QRect& pracovniPlocha, QSize ramecek);
+
+// Fits the window into its screen's work area (vejdiSe) each time it is
+// shown; nastavOkno does this for the windows it sets up.
+void hlidejVelikost(QWidget* okno);
 
 // Centres a window on the primary screen's work area. Hidden windows have no
 // frame yet; `ramecek` is the frame they will get (the shown main window's).
