@@ -21,6 +21,7 @@ QHash<QString, QPointer<QWidget>>& tabulka()
     static QHash<QString, QPointer<QWidget>> t;
     return t;
 }
+
 // The frame a hidden window will get: that of a shown window of the
 // program, or none where no window has one yet (no window manager).
 QSize odhadRamecku()
@@ -39,14 +40,18 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override
     {
         // Show arrives before the window is mapped: no visible jump.
-        if (e->type() == QEvent::Show)
-            if (auto* w = qobject_cast<QWidget*>(o);
-                w && w->isWindow() && w->screen() && !(w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-                const QSize ramecek = w->frameGeometry().size() != w->size() ? w->frameGeometry().size() - w->size()
-                                                                              : odhadRamecku();
-                if (vejdiSe(w, w->screen()->availableGeometry(), ramecek))
-                    w->move(umisteni(w->screen()->availableGeometry(), w->size(), ramecek, 0).poloha);
-            }
+        // A maximised window is the window manager's to fit.
+        if (e->type() != QEvent::Show)
+            return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isWindow() || !w->screen()
+            || (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            return false;
+        const QSize ramecek =
+            w->frameGeometry().size() != w->size() ? w->frameGeometry().size() - w->size() : odhadRamecku();
+        const QRect prace = w->screen()->availableGeometry();
+        if (vejdiSe(w, prace, ramecek))
+            w->move(umisteni(prace, w->size(), ramecek, 0).poloha);
         return false;
     }
 };

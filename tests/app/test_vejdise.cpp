@@ -28,8 +28,8 @@ private slots:
         QTest::newRow("one pixel too wide") << QRect(0, 0, 960, 540) << QSize(951, 300) << r << QSize(950, 316)
                                             << QPoint(0, 97) << true;
         // the horizontal bar pushes a height that fitted over the edge
-        QTest::newRow("bar pushes the other") << QRect(0, 0, 600, 350) << QSize(617, 337) << QSize(0, 0) << QSize(600, 350)
-                                              << QPoint(0, 0) << true;
+        QTest::newRow("bar pushes the other") << QRect(0, 0, 600, 350) << QSize(617, 337) << QSize(0, 0)
+                                              << QSize(600, 350) << QPoint(0, 0) << true;
         QTest::newRow("both, second screen") << QRect(1920, 0, 960, 540) << QSize(1200, 900) << r
                                              << QSize(950, 510) << QPoint(1920, 0) << true;
         QTest::newRow("no room at all") << QRect(0, 0, 5, 5) << QSize(617, 337) << r << QSize(1, 1) << QPoint(0, 0)
