@@ -116,3 +116,19 @@ VORTA_BENCH(712, kolo_cpu)
     bench::vypis("kolo_fps_25", okno.casovac()->fps());
     okno.close();
 }
+
+// The smoothed frame on a screen of pixel ratio 2: four times the device
+// pixels of the 1x surface, drawn and averaged at that resolution.
+VORTA_BENCH(713, kolo_supersampled_dpr2)
+{
+    QImage plocha(2 * kolo::Strana, 2 * kolo::Strana, QImage::Format_RGB32);
+    plocha.setDevicePixelRatio(2);
+    QImage velky;
+    const QColor pozadi(212, 208, 200);
+    int theta = 0;
+    const double ms = bench::medianMs(201, [&] {
+        kolo::snimekVyhlazeny(plocha, velky, pozadi, {4, false, theta});
+        theta = kolo::otoc(theta, 88);
+    });
+    bench::vypis("kolo_supersampled_dpr2_ms", ms, 3);
+}

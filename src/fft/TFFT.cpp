@@ -10,11 +10,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
@@ -92,8 +95,12 @@ TFFT::TFFT(QWidget* parent) : QWidget(parent)
 
     velikostChange();
 
-    // Opened maximised; the normal size is centred for when it is restored.
-    resize(1024, 700);
+    // Opened maximised; the normal size is centred for when it is restored,
+    // and no larger than the work area (a small screen at a large scale).
+    QSize normalni(1024, 700);
+    if (const QScreen* obrazovka = QGuiApplication::primaryScreen())
+        normalni = okna::umisteni(obrazovka->availableGeometry(), normalni, {}, 0).klient;
+    resize(normalni);
     okna::vycentruj(this);
     setWindowState(Qt::WindowMaximized);
 }
@@ -101,7 +108,13 @@ TFFT::TFFT(QWidget* parent) : QWidget(parent)
 void TFFT::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    box->setGeometry(5, 72, width() - 10, height() - 77);
+    // Beside the option groups while it fits there (a work area of 960
+    // pixels at scale 2 is narrower), otherwise on its own row under them.
+    constexpr int VedleSkupin = 865, Mezera = 5, Horni = 72;
+    const bool vedle = width() >= VedleSkupin + Button1->width() + Mezera;
+    Button1->move(vedle ? VedleSkupin : std::max(Mezera, width() - Mezera - Button1->width()), vedle ? 22 : Horni);
+    const int y = vedle ? Horni : Horni + Button1->height() + 4;
+    box->setGeometry(Mezera, y, width() - 2 * Mezera, height() - y - Mezera);
 }
 
 bool TFFT::eventFilter(QObject* o, QEvent* e)

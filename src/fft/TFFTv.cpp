@@ -3,6 +3,7 @@
 #include "core/cisla.h"
 #include "fft/spektrum.h"
 #include "graf/TGraf.h"
+#include "shell/okna.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -21,6 +22,7 @@ TFFTv::TFFTv(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("FFTv"));
     setWindowTitle(QStringLiteral("Spektrum vypočítané pomocí FFT"));
     resize(993, 499);
+    okna::hlidejVelikost(this);
 
     box = new QScrollArea(this);
     box->setObjectName(QStringLiteral("box"));

@@ -24,7 +24,7 @@ bool KreslirGrafu::stejnePozadi(const PopisGrafu& g) const
         && stejne(opravRozsah(g.xMin, g.xMax), opravRozsah(k.xMin, k.xMax))
         && stejne(opravRozsah(g.yMin, g.yMax), opravRozsah(k.yMin, k.yMax)) && g.nuly == k.nuly
         && g.cary == k.cary && stejne(g.xCislic, k.xCislic) && stejne(g.yCislic, k.yCislic)
-        && g.oddelovac == k.oddelovac;
+        && g.oddelovac == k.oddelovac && stejne(g.dpr, k.dpr);
 }
 
 QRect KreslirGrafu::vykresli(QImage& platno, const PopisGrafu& g)
@@ -38,6 +38,7 @@ QRect KreslirGrafu::vykresli(QImage& platno, const PopisGrafu& g)
     }
     if (platno.size() != m_pozadi.size() || platno.format() != m_pozadi.format() || platno.isDetached() == false)
         platno = QImage(m_pozadi.size(), m_pozadi.format());
+    platno.setDevicePixelRatio(m_pozadi.devicePixelRatio());
     if (!m_pozadi.isNull())
         std::memcpy(platno.bits(), m_pozadi.constBits(), std::size_t(m_pozadi.sizeInBytes()));
     vykresliBodyDo(platno, m_plocha, g, true);

@@ -18,8 +18,9 @@ public:
     bool pouzitoPozadi() const { return m_pouzito; }
 
 private:
-    // Compared field by field on every paint, so that no setter, present or
-    // future, can leave a stale background behind.
+    // Compared field by field on every paint (the pixel ratio too: a window
+    // moved to another screen gets a new background), so that no setter,
+    // present or future, can leave a stale background behind.
     bool stejnePozadi(const PopisGrafu& g) const;
 
     PopisGrafu m_klic;

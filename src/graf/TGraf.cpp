@@ -210,7 +210,12 @@ vorta::graf::PopisGrafu TGraf::popis() const
 void TGraf::vykresli(QPainter& p)
 {
     opravRozsahy();
-    m_kreslir.vykresli(m_platno, popis());
+    // At the ratio of the device painted on (the screen's for the control
+    // itself), so that a HiDPI screen gets its own pixels, not enlarged ones.
+    vorta::graf::PopisGrafu g = popis();
+    if (p.device())
+        g.dpr = p.device()->devicePixelRatio();
+    m_kreslir.vykresli(m_platno, g);
     p.drawImage(0, 0, m_platno);
 }
 

@@ -111,9 +111,10 @@ public:
     bool prijimaGrafy() const { return m_prijimaGrafy; }
     void setPrijimaGrafy(bool b);
 
-    // The whole paint routine, onto any painter of the control's size.
+    // The whole paint routine, onto any painter of the control's size, at
+    // the pixel ratio of the painter's device.
     void vykresli(QPainter& p);
-    // The fields as the painter reads them, and the painter that keeps the
+    // The fields as the painter reads them (at ratio 1), and the painter that keeps the
     // background between paints.
     vorta::graf::PopisGrafu popis() const;
     const vorta::graf::KreslirGrafu& kreslir() const { return m_kreslir; }

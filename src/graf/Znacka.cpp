@@ -5,31 +5,37 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <map>
+#include <mutex>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
 namespace vorta::graf {
 
-void nakresliZnacku(QPainter& p, QPoint stred, int sirka)
+void nakresliZnacku(QPainter& p, QPoint stred, int sirka, qreal dpr)
 {
-    const int r = 2 * sirka;
-    p.drawEllipse(stred, r, r);
+    const qreal r = 2 * sirka * dpr;
+    if (r == std::floor(r))
+        p.drawEllipse(stred, int(r), int(r));
+    else
+        p.drawEllipse(QPointF(stred), r, r);
 }
 
-Znacka::Znacka(int sirka)
+Znacka::Znacka(int sirka, qreal dpr)
 {
     // Three colours that no pixel can mix (the painter does not antialias
     // here) tell the untouched, ring and inside pixels apart.
     constexpr QRgb nic = 0xFF000000, pero = 0xFFFF0000, vypln = 0xFF0000FF;
-    const int okraj = 2 * sirka + sirka + 4;
+    const int okraj = 3 * int(std::ceil(sirka * dpr)) + 4;
     QImage o(2 * okraj + 1, 2 * okraj + 1, QImage::Format_RGB32);
     o.fill(nic);
     {
         QPainter p(&o);
-        p.setPen(QPen(QColor(pero), sirka, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        p.setPen(QPen(QColor(pero), sirka * dpr, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
         p.setBrush(QColor(vypln));
-        nakresliZnacku(p, QPoint(okraj, okraj), sirka);
+        nakresliZnacku(p, QPoint(okraj, okraj), sirka, dpr);
     }
     for (int y = 0; y < o.height(); ++y) {
         const auto* radek = reinterpret_cast<const QRgb*>(o.constScanLine(y));
@@ -45,15 +51,27 @@ Znacka::Znacka(int sirka)
     }
 }
 
-const Znacka& Znacka::pro(int sirka)
+const Znacka& Znacka::pro(int sirka, qreal dpr)
 {
-    static const auto vsechny = [] {
-        std::array<std::unique_ptr<Znacka>, maxSirkaPera> z;
-        for (int w = 1; w <= maxSirkaPera; ++w)
-            z[w - 1].reset(new Znacka(w));
-        return z;
-    }();
-    return *vsechny[std::clamp(sirka, 1, maxSirkaPera) - 1];
+    sirka = std::clamp(sirka, 1, maxSirkaPera);
+    if (dpr == 1) {
+        static const auto vsechny = [] {
+            std::array<std::unique_ptr<Znacka>, maxSirkaPera> z;
+            for (int w = 1; w <= maxSirkaPera; ++w)
+                z[w - 1].reset(new Znacka(w, 1));
+            return z;
+        }();
+        return *vsechny[sirka - 1];
+    }
+    // Other ratios as screens ask for them; a marker once made is never
+    // freed, so the reference stays valid.
+    static std::mutex zamek;
+    static std::map<std::pair<int, qreal>, std::unique_ptr<Znacka>> dalsi;
+    const std::lock_guard<std::mutex> z(zamek);
+    auto& m = dalsi[{sirka, dpr}];
+    if (!m)
+        m.reset(new Znacka(sirka, dpr));
+    return *m;
 }
 
 void Znacka::orazitkuj(QImage& o, QPoint stred, QRgb pero, QRgb vypln) const

@@ -3,6 +3,7 @@
 // stamping them gives exactly the pixels the painter's ellipse would, at a
 // small part of its cost (a spectrum draws a thousand markers per paint).
 #include <QImage>
+#include <QtGlobal>
 #include <QPoint>
 #include <QRgb>
 #include <vector>
@@ -12,14 +13,15 @@ namespace vorta::graf {
 class Znacka {
 public:
     // The marker of radius 2 x sirka drawn with a pen of that width, for
-    // widths 1 ... maxSirkaPera; made once per process.
-    static const Znacka& pro(int sirka);
+    // widths 1 ... maxSirkaPera, in device pixels at the ratio `dpr`; made
+    // once per process for each width and ratio.
+    static const Znacka& pro(int sirka, qreal dpr = 1);
 
     // The ring in `pero`, its inside in `vypln`, clipped to `o` (Format_RGB32).
     void orazitkuj(QImage& o, QPoint stred, QRgb pero, QRgb vypln) const;
 
 private:
-    explicit Znacka(int sirka);
+    Znacka(int sirka, qreal dpr);
 
     struct Usek {
         int y, x, delka; // relative to the centre
@@ -28,7 +30,8 @@ private:
     std::vector<Usek> m_useky;
 };
 
-// The same marker drawn by the painter itself; the stamps are made from it.
-void nakresliZnacku(QPainter& p, QPoint stred, int sirka);
+// The same marker drawn by the painter itself (its pen sirka x dpr wide),
+// centred on a device pixel; the stamps are made from it.
+void nakresliZnacku(QPainter& p, QPoint stred, int sirka, qreal dpr = 1);
 
 } // namespace vorta::graf

@@ -136,21 +136,24 @@ public:
         vyprazdni();
         m_barva = barva;
         m_sirka = sirka;
+        // Widths are the control's pixels; the plot area is in device pixels.
+        m_pero = sirka * m_g.dpr;
+        m_znacka = nullptr;
         m_peroPlatne = false;
     }
 
-    void presun(Bod b) { m_pero = b; }
+    void presun(Bod b) { m_poloha = b; }
 
     void caraNa(Bod b)
     {
-        Bod a = m_pero;
-        m_pero = b;
+        Bod a = m_poloha;
+        m_poloha = b;
         if (!a.platny() || !b.platny())
             return;
         if (!(vPasmu(a) && vPasmu(b)) && !orizni(a, b))
             return;
         const QLine cara(int(a.x), int(a.y), int(b.x), int(b.y));
-        if (m_sirka == 1) {
+        if (m_pero == 1) {
             tenkaCara(m_o, cara.p1(), cara.p2(), m_barva);
             return;
         }
@@ -163,17 +166,18 @@ public:
     {
         if (!b.platny())
             return;
-        const int r = 2 * m_sirka;
-        const double okraj = r + m_sirka;
+        const double okraj = 3 * m_pero;
         if (b.x < -okraj || b.y < -okraj || b.x > m_w + okraj || b.y > m_h + okraj)
             return;
         vyprazdni(); // a later line may cross an earlier marker, and the reverse
         const QPoint stred(int(b.x), int(b.y));
         if (m_razitka) {
-            Znacka::pro(m_sirka).orazitkuj(m_o, stred, m_barva, m_g.barvaPozadi);
+            if (!m_znacka)
+                m_znacka = &Znacka::pro(m_sirka, m_g.dpr);
+            m_znacka->orazitkuj(m_o, stred, m_barva, m_g.barvaPozadi);
             return;
         }
-        nakresliZnacku(malir(), stred, m_sirka);
+        nakresliZnacku(malir(), stred, m_sirka, m_g.dpr);
     }
 
 private:
@@ -189,7 +193,7 @@ private:
             // Square caps instead of round ones: at these widths they look
             // the same, and round caps make the stroker build a curve for
             // every segment end, which doubled the cost of a repaint.
-            m_p.setPen(QPen(QColor(m_barva), m_sirka, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+            m_p.setPen(QPen(QColor(m_barva), m_pero, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
             m_peroPlatne = true;
         }
         return m_p;
@@ -209,8 +213,10 @@ private:
     bool m_razitka;
     QRgb m_barva = 0;
     int m_sirka = 0;
+    qreal m_pero = 0; // in device pixels
+    const Znacka* m_znacka = nullptr;
     bool m_peroPlatne = false;
-    Bod m_pero{0, 0};
+    Bod m_poloha{0, 0};
     QVarLengthArray<QLine, 512> m_cary;
 };
 

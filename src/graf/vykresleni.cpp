@@ -31,6 +31,13 @@ Rozsah opravRozsah(double min, double max)
     return {min, max};
 }
 
+QSize fyzickaVelikost(QSize velikost, qreal dpr)
+{
+    if (dpr == 1)
+        return velikost;
+    return QSize(int(std::ceil(velikost.width() * dpr - 1e-9)), int(std::ceil(velikost.height() * dpr - 1e-9)));
+}
+
 int pocetDilku(double cislic)
 {
     if (!(cislic >= 1))
@@ -100,13 +107,18 @@ void pis(QPainter& p, const QFontMetrics& fm, int x, int y, const QString& s, QR
 
 // The y title, drawn black on white and copied turned a quarter to the
 // left, pixel by pixel, only where it is not white.
-void pisOtocene(QPainter& p, const QFont& pismo, int L, int horni, const QString& s)
+void pisOtocene(QPainter& p, const QFont& pismo, int L, int horni, const QString& s, qreal dpr)
 {
     const QFontMetrics fm(pismo);
-    const int w = fm.horizontalAdvance(s), h = fm.height();
-    if (w <= 0 || h <= 0)
+    const QSize logicka(fm.horizontalAdvance(s), fm.height());
+    if (logicka.isEmpty())
         return;
+    // Drawn and turned in device pixels, so that the title is as sharp as
+    // the horizontal ones.
+    const QSize fyz = fyzickaVelikost(logicka, dpr);
+    const int w = fyz.width(), h = fyz.height();
     QImage zdroj(w, h, QImage::Format_RGB32);
+    zdroj.setDevicePixelRatio(dpr);
     zdroj.fill(Qt::white);
     {
         QPainter q(&zdroj);
@@ -115,6 +127,7 @@ void pisOtocene(QPainter& p, const QFont& pismo, int L, int horni, const QString
         q.drawText(0, fm.ascent(), s);
     }
     QImage otocene(h, w, QImage::Format_ARGB32_Premultiplied);
+    otocene.setDevicePixelRatio(dpr);
     otocene.fill(Qt::transparent);
     const QRgb bila = qRgb(255, 255, 255);
     for (int i = 0; i < w; ++i)
@@ -133,8 +146,12 @@ int zaokrouhliPulku(int v) { return zaokrouhliNaInt(v / 2.0L); }
 QRect vykresliPozadi(QImage& platno, const PopisGrafu& g)
 {
     const int W = g.velikost.width(), H = g.velikost.height();
-    if (platno.size() != g.velikost || platno.format() != QImage::Format_RGB32)
-        platno = QImage(g.velikost, QImage::Format_RGB32);
+    const QSize fyz = fyzickaVelikost(g.velikost, g.dpr);
+    if (platno.size() != fyz || platno.format() != QImage::Format_RGB32)
+        platno = QImage(fyz, QImage::Format_RGB32);
+    // The layout below is in the control's pixels; the painter puts each of
+    // them onto dpr x dpr device pixels and draws the texts at that finer grid.
+    platno.setDevicePixelRatio(g.dpr);
     if (W <= 0 || H <= 0)
         return {};
     const Rozsah rx = opravRozsah(g.xMin, g.xMax);
@@ -161,7 +178,7 @@ QRect vykresliPozadi(QImage& platno, const PopisGrafu& g)
         B -= g3 + a;
     }
     if (!g.yNadpis.isEmpty()) {
-        pisOtocene(p, tucne, L, T + zaokrouhliPulku(B - T - fmTucne.horizontalAdvance(g.yNadpis)), g.yNadpis);
+        pisOtocene(p, tucne, L, T + zaokrouhliPulku(B - T - fmTucne.horizontalAdvance(g.yNadpis)), g.yNadpis, g.dpr);
         L += g3 + a;
     }
 
@@ -229,8 +246,13 @@ QRect vykresliPozadi(QImage& platno, const PopisGrafu& g)
 
 void vykresliBodyDo(QImage& platno, QRect plocha, const PopisGrafu& g, bool razitka)
 {
-    const int L = plocha.left(), T = plocha.top(), R = plocha.right(), B = plocha.bottom();
-    if (plocha.isNull() || R <= L || B <= T)
+    if (plocha.isNull() || plocha.right() <= plocha.left() || plocha.bottom() <= plocha.top())
+        return;
+    // The points are placed on device pixels: at a ratio above 1 a sloped
+    // line steps at the screen's own resolution.
+    const auto fyz = [&](int v) { return g.dpr == 1 ? v : int(std::lround(v * g.dpr)); };
+    const int L = fyz(plocha.left()), T = fyz(plocha.top()), R = fyz(plocha.right()), B = fyz(plocha.bottom());
+    if (R <= L || B <= T || R > platno.width() || B > platno.height())
         return;
     // The plot area is a window onto the canvas rather than a copy of it:
     // the same pixels, without copying them out and back.

@@ -24,7 +24,14 @@ struct PopisGrafu {
     double xCislic = 10, yCislic = 10;
     const TBod* sloty = nullptr; // PocetSlotu records, all of them drawn
     QChar oddelovac = u'.';
+    // Device pixels per pixel of the control: the canvas is that much finer
+    // (a HiDPI screen), while the layout stays in the control's pixels.
+    qreal dpr = 1;
 };
+
+// The canvas of a control of `velikost` at the ratio `dpr`: every device
+// pixel it covers.
+QSize fyzickaVelikost(QSize velikost, qreal dpr);
 
 // A visible range must be increasing and finite: an empty, reversed or NaN
 // range gets a maximum just above its minimum, a non-finite minimum becomes 0.
@@ -38,7 +45,8 @@ Rozsah opravRozsah(double min, double max);
 int pocetDilku(double cislic);
 inline constexpr int maxDilku = 4096;
 
-// Draws into `platno` (made Format_RGB32 of `g.velikost` when it is not) and
+// Draws into `platno` (made Format_RGB32 of `g.velikost` at `g.dpr` when it
+// is not) and
 // returns the plot area: left, top, right and bottom edges of the plot frame.
 // This is the plain path, everything drawn anew; KreslirGrafu gives the same
 // pixels faster. Markers are stamped (`razitka`) or drawn by the painter.

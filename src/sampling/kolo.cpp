@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <vector>
 
 namespace kolo {
 
@@ -72,22 +74,27 @@ void zmensi(const QImage& velkyVstup, QImage& maly)
         maly = maly.convertToFormat(QImage::Format_RGB32);
     const int w = std::min(maly.width(), velky.width() / Nasobek);
     const int h = std::min(maly.height(), velky.height() / Nasobek);
+    // Red and blue are summed side by side in one word (nine bytes of at most
+    // 255 never carry out of their 16-bit lane), green in another; the three
+    // rows first, column by column, then three columns: a HiDPI surface has
+    // four times the pixels to average.
+    constexpr std::uint32_t CervenaModra = 0x00FF00FFu, Zelena = 0x0000FF00u;
+    std::vector<std::uint32_t> rbSloupce(std::size_t(Nasobek) * std::max(w, 0)), gSloupce(rbSloupce.size());
     for (int y = 0; y < h; ++y) {
         const auto* r0 = reinterpret_cast<const QRgb*>(velky.constScanLine(Nasobek * y));
         const auto* r1 = reinterpret_cast<const QRgb*>(velky.constScanLine(Nasobek * y + 1));
         const auto* r2 = reinterpret_cast<const QRgb*>(velky.constScanLine(Nasobek * y + 2));
+        for (std::size_t j = 0; j < rbSloupce.size(); ++j) {
+            const std::uint32_t a = r0[j], b = r1[j], c = r2[j];
+            rbSloupce[j] = (a & CervenaModra) + (b & CervenaModra) + (c & CervenaModra);
+            gSloupce[j] = (a & Zelena) + (b & Zelena) + (c & Zelena);
+        }
         auto* cil = reinterpret_cast<QRgb*>(maly.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            unsigned r = 0, g = 0, b = 0;
-            for (const QRgb* radek : {r0, r1, r2}) {
-                for (int j = Nasobek * x; j < Nasobek * x + Nasobek; ++j) {
-                    const QRgb c = radek[j];
-                    r += unsigned(qRed(c));
-                    g += unsigned(qGreen(c));
-                    b += unsigned(qBlue(c));
-                }
-            }
-            cil[x] = qRgb(int(r / 9), int(g / 9), int(b / 9));
+            const std::size_t j = std::size_t(Nasobek) * x;
+            const std::uint32_t rb = rbSloupce[j] + rbSloupce[j + 1] + rbSloupce[j + 2];
+            const std::uint32_t g = gSloupce[j] + gSloupce[j + 1] + gSloupce[j + 2];
+            cil[x] = qRgb(int((rb >> 16) / 9), int((g >> 8) / 9), int((rb & 0xFFFFu) / 9));
         }
     }
 }
@@ -96,16 +103,21 @@ void snimekPrimo(QImage& plocha, QColor pozadi, const Nastaveni& n)
 {
     QPainter p(&plocha);
     // From (1, 1) to the far corner; row and column 0 keep the background the
-    // surface was cleared to.
-    p.fillRect(QRect(1, 1, plocha.width() - 1, plocha.height() - 1), pozadi);
+    // surface was cleared to. Coordinates are the surface's own: at a pixel
+    // ratio above 1 the painter draws them onto the finer grid.
+    const QSize s = plocha.deviceIndependentSize().toSize();
+    p.fillRect(QRect(1, 1, s.width() - 1, s.height() - 1), pozadi);
     kresli(p, PrimyOkraj, PrimyOkraj, PrimyKonec, PrimyKonec, PrimaSirka, pozadi, n);
 }
 
 void snimekVyhlazeny(QImage& plocha, QImage& velky, QColor pozadi, const Nastaveni& n)
 {
-    const QSize rozmer(Nasobek * Strana, Nasobek * Strana);
+    // Three times the surface's device pixels, so that a HiDPI surface is
+    // smoothed at its own resolution.
+    const QSize rozmer = Nasobek * plocha.size();
     if (velky.size() != rozmer || velky.format() != QImage::Format_RGB32)
         velky = QImage(rozmer, QImage::Format_RGB32);
+    velky.setDevicePixelRatio(plocha.devicePixelRatio());
     velky.fill(pozadi);
     {
         QPainter p(&velky);

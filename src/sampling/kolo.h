@@ -39,8 +39,9 @@ void kresli(QPainter& p, int x1, int y1, int x2, int y2, int sirka, QColor pozad
 // dropped. `velky` must be at least three times `maly` in each direction.
 void zmensi(const QImage& velky, QImage& maly);
 
-// One frame onto the 200 x 200 surface. The smoothed frame needs a 600 x 600
-// work image, kept by the caller so that frames do not allocate.
+// One frame onto the 200 x 200 surface (200 x 200 of its pixels at its pixel
+// ratio: 400 x 400 device pixels at 2). The smoothed frame needs a work image
+// three times larger, kept by the caller so that frames do not allocate.
 void snimekPrimo(QImage& plocha, QColor pozadi, const Nastaveni& n);
 void snimekVyhlazeny(QImage& plocha, QImage& velky, QColor pozadi, const Nastaveni& n);
 

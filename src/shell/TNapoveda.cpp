@@ -1,6 +1,7 @@
 #include "shell/TNapoveda.h"
 
 #include "shell/napoveda.h"
+#include "shell/okna.h"
 #include "graf/pisma.h"
 
 #include <QDesktopServices>
@@ -17,6 +18,7 @@ TNapoveda::TNapoveda(QWidget* parent)
     setObjectName(QStringLiteral("napoveda"));
     setWindowTitle(QStringLiteral("Nápověda VORTA"));
     resize(720, 600);
+    okna::hlidejVelikost(this);
 
     auto* lista = new QHBoxLayout;
     auto tlacitko = [&](const QString& jmeno, const QString& text, QStyle::StandardPixmap ikona) {

@@ -45,6 +45,29 @@ void nastavOkno(QWidget* okno, const QString& jmeno, const QString& titulek, QSi
 // top-left corner inside it, so that its title bar stays reachable.
 QPoint stred(const QRect& pracovniPlocha, QSize okno);
 
+// Where a window of client size `klient` goes on the work area, its frame
+// adding `ramecek` (left + right, top + bottom): unchanged and centred when
+// it fits; otherwise its client shrinks to what the work area leaves and
+// its content scrolls, with room kept for a scroll bar (`pruh` thick) across
+// the other direction when one direction already scrolls.
+struct Umisteni {
+    QSize klient;   // the client size the window gets
+    QPoint poloha;  // top-left corner of its frame
+    bool posouvat = false; // whether the content must scroll
+};
+Umisteni umisteni(const QRect& pracovniPlocha, QSize klient, QSize ramecek, int pruh);
+
+// Makes a window that does not fit into `pracovniPlocha` fit: the controls
+// of a window of fixed size move, as they are, onto a scrolled surface and
+// the window takes the size umisteni gives; a window that can be resized
+// only shrinks. A window that fits is left alone. Returns whether it
+// changed anything.
+bool vejdiSe(QWidget* okno, const QRect& pracovniPlocha, QSize ramecek);
+
+// Fits the window into its screen's work area (vejdiSe) each time it is
+// shown; nastavOkno does this for the windows it sets up.
+void hlidejVelikost(QWidget* okno);
+
 // Centres a window on the primary screen's work area. Hidden windows have no
 // frame yet; `ramecek` is the frame they will get (the shown main window's).
 void vycentruj(QWidget* okno, QSize ramecek = {});
