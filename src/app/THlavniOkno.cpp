@@ -50,6 +50,7 @@ THlavniOkno::THlavniOkno(QWidget* parent)
     setObjectName(QStringLiteral("HlavniOkno"));
     setWindowTitle(QStringLiteral("VORTA"));
     resize(597, 557);
+    okna::hlidejVelikost(this);
 
     box = new QScrollArea(this);
     box->setObjectName(QStringLiteral("box"));
