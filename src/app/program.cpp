@@ -40,21 +40,30 @@ private:
 
 } // namespace
 
-void poPrvnimVykresleni(QWidget* okno, std::function<void()> akce) { new TPrvniVykresleni(okno, std::move(akce)); }
-
-int program(int& argc, char** argv, std::function<void()> poVykresleni)
+// What the main window's first paint does not need: its icon from the theme
+// (set on the shown window, the desktop updates it) and the Czech texts of
+// Qt's own dialogs and standard buttons, which the user meets only later.
+static void doplnPoVykresleni()
 {
-    QApplication app(argc, argv);
-    vorta::nastavPisma();
     // Installed, the desktop entry and the icon theme give every window the
     // program's icon; run from the build tree it simply has none.
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.vorta.Vorta"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("cz.vorta.Vorta")));
     // The file dialogs and the standard buttons speak Czech like the rest of
     // the program, whatever the user's locale.
-    QTranslator qtCesky;
-    if (qtCesky.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtCesky);
+    auto* qtCesky = new QTranslator(qApp);
+    if (qtCesky->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtCesky);
+    else
+        delete qtCesky;
+}
+
+void poPrvnimVykresleni(QWidget* okno, std::function<void()> akce) { new TPrvniVykresleni(okno, std::move(akce)); }
+
+int program(int& argc, char** argv, std::function<void()> poVykresleni)
+{
+    QApplication app(argc, argv);
+    vorta::nastavPisma();
     // Reading the system's font configuration is the longest single step
     // before the first paint and needs nothing of the windows: another core
     // does it while they are made (the font database serves any thread).
@@ -64,6 +73,7 @@ int program(int& argc, char** argv, std::function<void()> poVykresleni)
     poPrvnimVykresleni(hlavni, [poVykresleni = std::move(poVykresleni)] {
         if (poVykresleni)
             poVykresleni();
+        doplnPoVykresleni();
         vytvorPriNecinnosti();
     });
     hlavni->show();
