@@ -4,8 +4,6 @@ server of its own (run under xvfb-run), brings each window into the state a
 teacher would show in class with xdotool, as a user would, and writes one PNG
 per window, cropped to the window.
 Usage: screenshots.py PROGRAM FOLDER SCALE (SCALE as in QT_SCALE_FACTOR)."""
-import ctypes
-import ctypes.util
 import math
 import os
 import subprocess
@@ -14,63 +12,13 @@ import tempfile
 import time
 
 
-CEKANI = 30.0
+# The X helpers of the road test: xdotool, and closing a window the way a
+# window manager's close button does.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "cesta"))
+from x11 import CEKANI, Selhani, _regex, geometrie, xdo  # noqa: E402
+from x11 import zavri_okno as posli_zavreni  # noqa: E402
+
 S = 1.0  # the scale factor: client coordinates below are at scale 1
-
-
-class Selhani(Exception):
-    pass
-
-
-# --- closing a window as its frame's close button does (xdotool cannot) ---
-
-_x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11"))
-_x.XOpenDisplay.restype = ctypes.c_void_p
-_x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-_x.XInternAtom.restype = ctypes.c_ulong
-_x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-_x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-_x.XFlush.argtypes = [ctypes.c_void_p]
-
-
-class _ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
-
-
-class _Event(ctypes.Union):
-    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
-
-
-_displej = None
-
-
-def posli_zavreni(okno):
-    """WM_DELETE_WINDOW to a top-level window."""
-    global _displej
-    if _displej is None:
-        _displej = _x.XOpenDisplay(None)
-        if not _displej:
-            raise Selhani("no X display")
-    e = _Event()
-    e.xclient.type = 33  # ClientMessage
-    e.xclient.window = okno
-    e.xclient.message_type = _x.XInternAtom(_displej, b"WM_PROTOCOLS", 0)
-    e.xclient.format = 32
-    e.xclient.l[0] = _x.XInternAtom(_displej, b"WM_DELETE_WINDOW", 0)
-    e.xclient.l[1] = 0  # CurrentTime
-    _x.XSendEvent(_displej, okno, 0, 0, ctypes.byref(e))
-    _x.XFlush(_displej)
-
-
-def xdo(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
-                          text=True).stdout.strip()
-
-
-def _regex(text):
-    return "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in text)
 
 
 def okna(nazev, presne=True):
@@ -87,11 +35,6 @@ def cekej(nazev, ma_byt=True, presne=True, limit=CEKANI):
             return w[0] if w else None
         time.sleep(0.05)
     raise Selhani("%s: window %s" % (nazev, "did not appear" if ma_byt else "did not close"))
-
-
-def geometrie(w):
-    hodnoty = dict(radek.split("=") for radek in xdo("getwindowgeometry", "--shell", w).splitlines())
-    return int(hodnoty["X"]), int(hodnoty["Y"]), int(hodnoty["WIDTH"]), int(hodnoty["HEIGHT"])
 
 
 def k(v):
