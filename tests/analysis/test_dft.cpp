@@ -3,7 +3,6 @@
 #include "analysis/dfr.h"
 #include "analysis/dft.h"
 
-
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -11,28 +10,7 @@
 using namespace dft;
 
 namespace {
-
-constexpr double Pi = std::numbers::pi;
-
 std::complex<double> X(const Spektrum& s, int m) { return {s.re(m), -s.im(m)}; }
-
-// The definition, summed directly in complex arithmetic.
-std::complex<double> primo(const std::vector<float>& x, int m)
-{
-    std::complex<double> s = 0;
-    const int N = int(x.size());
-    for (int n = 0; n < N; ++n)
-        s += double(x[n]) * std::polar(1.0, -2 * Pi * m * n / N);
-    return s;
-}
-
-std::vector<float> rada(int N, auto f)
-{
-    std::vector<float> x(N);
-    for (int n = 0; n < N; ++n)
-        x[n] = float(f(n));
-    return x;
-}
 } // namespace
 
 class TestDft : public QObject {
@@ -40,30 +18,26 @@ class TestDft : public QObject {
 private slots:
     // Sampling picks y[round(n M / N)] with halves to the even index; y[i] = i
     // shows which index was taken.
-    void vzorkovani_data()
-    {
-        QTest::addColumn<int>("M");
-        QTest::addColumn<int>("N");
-        QTest::addColumn<QList<int>>("indexy");
-        // 37.5, 112.5, 187.5 round to 38, 112, 188
-        QTest::newRow("600/16") << 600 << 16 << QList<int>{0, 38, 75, 112, 150, 188};
-        QTest::newRow("5/2: 2.5 -> 2") << 5 << 2 << QList<int>{0, 2};
-        QTest::newRow("7/2: 3.5 -> 4") << 7 << 2 << QList<int>{0, 4};
-        // fewer samples than N: indices repeat
-        QTest::newRow("3/8") << 3 << 8 << QList<int>{0, 0, 1, 1, 2, 2, 2, 3};
-    }
     void vzorkovani()
     {
-        QFETCH(int, M);
-        QFETCH(int, N);
-        QFETCH(QList<int>, indexy);
-        std::vector<float> y(M + 1);
-        for (int i = 0; i <= M; ++i)
-            y[i] = float(i);
-        const std::vector<float> x = vzorkuj(y, M, N, N);
-        QCOMPARE(int(x.size()), N);
-        for (int n = 0; n < indexy.size(); ++n)
-            QCOMPARE(x[n], float(indexy[n]));
+        const struct {
+            int M, N;
+            std::vector<int> indexy;
+        } pripady[] = {
+            {600, 16, {0, 38, 75, 112, 150, 188}}, // 37.5 -> 38, 112.5 -> 112
+            {5, 2, {0, 2}},                        // 2.5 -> 2
+            {7, 2, {0, 4}},                        // 3.5 -> 4
+            {3, 8, {0, 0, 1, 1, 2, 2, 2, 3}},      // indices repeat
+        };
+        for (const auto& [M, N, indexy] : pripady) {
+            std::vector<float> y(M + 1);
+            for (int i = 0; i <= M; ++i)
+                y[i] = float(i);
+            const std::vector<float> x = vzorkuj(y, M, N, N);
+            QCOMPARE(int(x.size()), N);
+            for (int n = 0; n < int(indexy.size()); ++n)
+                QCOMPARE(x[n], float(indexy[n]));
+        }
     }
 
     // A missing or non-finite sample reads as 0; nonsense counts give nothing.
@@ -77,7 +51,7 @@ private slots:
         QVERIFY(vzorkuj({}, 0, 3, 3) == (std::vector<float>{0, 0, 0}));
     }
 
-    // Any sequence against the definition, and Parseval:
+    // Against the definition summed directly, and Parseval:
     // sum over one period of |X[m]|^2 = N sum |x[n]|^2; the series (DFR) is
     // the DFT divided by N.
     void definiceAParseval_data()
@@ -89,13 +63,18 @@ private slots:
     void definiceAParseval()
     {
         QFETCH(int, N);
-        const auto x = rada(N, [](int n) { return std::sin(1.7 * n * n + 0.3) - 0.2 * (n % 3); });
+        std::vector<float> x(N);
+        for (int n = 0; n < N; ++n)
+            x[n] = float(std::sin(1.7 * n * n + 0.3) - 0.2 * (n % 3));
         const Spektrum s = koeficienty(x), c = dfr::koeficienty(x);
         double energie = 0, spektralne = 0;
         for (float v : x)
             energie += double(v) * v;
         for (int m = -MaxHarmonicka; m <= MaxHarmonicka; ++m) {
-            QVERIFY(std::abs(X(s, m) - primo(x, m)) < 1e-5 * N);
+            std::complex<double> primo = 0;
+            for (int n = 0; n < N; ++n)
+                primo += double(x[n]) * std::polar(1.0, -2 * std::numbers::pi * m * n / N);
+            QVERIFY(std::abs(X(s, m) - primo) < 1e-5 * N);
             QVERIFY(std::abs(c.re(m) * N - s.re(m)) < 1e-5 * N && std::abs(c.im(m) * N - s.im(m)) < 1e-5 * N);
             if (m >= 0 && m < N)
                 spektralne += std::norm(X(s, m));

@@ -1,8 +1,8 @@
 #include "VortaTest.h"
+#include "grafyTestu.h"
 
 #include "analysis/TDTFT.h"
 #include "analysis/dtft.h"
-#include "graf/TGraf.h"
 
 #include <QScrollBar>
 
@@ -10,37 +10,25 @@
 #include <complex>
 
 using namespace dtft;
+using vortatest::pulz;
 
 namespace {
-
-// A pulse as the entry tools deliver it: 600 values on -0.5 <= t < 0.5
-// (sample i at t = i / 600 - 0.5) and the first zero after it as sample 600.
-std::vector<float> pulz(auto f)
-{
-    std::vector<float> y(601);
-    for (int i = 0; i < 600; ++i)
-        y[i] = float(f(i / 600.0 - 0.5));
-    return y;
-}
-
 std::complex<double> X(const Spektrum& s, int k) { return {s.re(k), -s.im(k)}; }
-
-std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
 } // namespace
 
 class TestDtft : public QObject {
     Q_OBJECT
 private slots:
+    void dirichletARekonstrukce_data()
+    {
+        QTest::addColumn<int>("N");
+        for (int N : {2, 5, 7, 20})
+            QTest::addRow("N=%d", N) << N;
+    }
     // A unit pulse sampled N times is N ones: the Dirichlet kernel
     // |X(w)| = |sin(N w / 2) / sin(w / 2)|, N at the multiples of 2 pi and
     // zero at 2 pi m / N otherwise; the phase is the linear -(N - 1) w / 2.
-    void dirichlet_data()
-    {
-        QTest::addColumn<int>("N");
-        for (int N : {2, 7, 10})
-            QTest::addRow("N=%d", N) << N;
-    }
-    void dirichlet()
+    void dirichletARekonstrukce()
     {
         QFETCH(int, N);
         const auto x = vzorkuj(pulz([](double) { return 1.0; }), 600, N);
@@ -55,31 +43,18 @@ private slots:
             QVERIFY2(std::abs(X(s, k) - (std::abs(sw) < 1e-12 ? std::complex<double>(N) : c)) < 1e-5 * N,
                      qPrintable(QString::number(k)));
         }
-    }
-
-    // The whole period 0 <= w < 2 pi gives the samples back exactly, and
-    // zero between the pulses.
-    void rekonstrukceCelehoPasma_data()
-    {
-        QTest::addColumn<int>("N");
-        for (int N : {2, 5, 20})
-            QTest::addRow("N=%d", N) << N;
-    }
-    void rekonstrukceCelehoPasma()
-    {
-        QFETCH(int, N);
-        const auto x = vzorkuj(pulz([](double t) { return std::cos(3 * t) - t; }), 600, N);
-        const Spektrum s = koeficienty(x);
+        // The whole period 0 <= w < 2 pi gives the samples back exactly, and zero between the pulses.
+        const auto y = vzorkuj(pulz([](double t) { return std::cos(3 * t) - t; }), 600, N);
+        const Spektrum r = koeficienty(y);
         for (int n = -N; n <= 2 * N; ++n) {
-            const double ocekavano = (n >= 0 && n < N) ? x[n] : 0.0;
-            QVERIFY2(std::abs(hodnota(s, MaxStupen, n) - ocekavano) < 1e-5, qPrintable(QString::number(n)));
-            QCOMPARE(hodnota(s, MaxStupen, n), hodnota(s, MaxStupen - 1, n));
+            const double ocekavano = (n >= 0 && n < N) ? y[n] : 0.0;
+            QVERIFY2(std::abs(hodnota(r, MaxStupen, n) - ocekavano) < 1e-5, qPrintable(QString::number(n)));
+            QCOMPARE(hodnota(r, MaxStupen, n), hodnota(r, MaxStupen - 1, n));
         }
     }
 
-    // A dropped graph from -2 to 2 is cut to the pulse: records with
-    // |x| > 0.5 arrive as 0, also where they stand inside the interval
-    // because the records are not sorted by x.
+    // A dropped graph from -2 to 2 is cut to the pulse: records with |x| > 0.5 arrive as 0, also where
+    // they stand inside the interval because the records are not sorted by x.
     void pretazeniOriznuto()
     {
         TGraf zdroj;
@@ -87,7 +62,7 @@ private slots:
             zdroj.PridejBod(2, i / 100.0, 1 + i / 100.0);
         TDTFT okno;
         okno.originDragDrop(&zdroj);
-        const auto o = body(okno.findChild<TGraf*>("origin"));
+        const auto o = vortatest::body(okno.findChild<TGraf*>("origin"));
         for (int i = 0; i < 3 * 100; ++i) // M = 100 samples of -0.5 ... 0.5
             QVERIFY(std::abs(o[i].y - ((i >= 100 && i < 200) ? 1 + (i - 150) / 100.0 : 0)) < 1e-6);
         const auto x = okno.posloupnost();

@@ -21,63 +21,45 @@ std::vector<double> vzorky(const std::function<double(double)>& f, int M)
 }
 
 double ctverec(double t) { return t < 0.5 ? 1.0 : -1.0; }
-
 } // namespace
 
 class TestFrada : public QObject {
     Q_OBJECT
 private slots:
-    // Known Fourier series, through the 600-sample rectangle rule:
-    // sin: c1 = -j/2; cos: c1 = 1/2; +-1 square: |c_n| = 2/(n pi) at odd n,
-    // 0 at even n; saw t: c_n = j/(2 pi n), c0 = 1/2.
-    void zname_data()
-    {
-        QTest::addColumn<int>("tvar");
-        QTest::addColumn<int>("m");
-        QTest::addColumn<double>("velikostC");
-        QTest::addColumn<double>("fazeC");
-        QTest::addColumn<double>("tolerance");
-        QTest::addColumn<double>("fazeTolerance");
-        QTest::newRow("sin c1") << 0 << 1 << 0.5 << -90.0 << 1e-12 << 1e-9;
-        QTest::newRow("sin c-1") << 0 << -1 << 0.5 << 90.0 << 1e-12 << 1e-9;
-        QTest::newRow("cos c1") << 1 << 1 << 0.5 << 0.0 << 1e-12 << 0.0;
-        // Samples at the left ends of the 600 steps put the discontinuity
-        // half a step late: the phase turns by 180 n/600 degrees (within the
-        // degree that thousandths leave at the small high harmonics).
-        for (int n : {1, 3, 5, 11, 39})
-            QTest::addRow("ctverec c%d", n) << 2 << n << 2 / (n * pi) << -90.0 + 180.0 * n / 600 << 2e-3 << 1.0;
-        for (int n : {2, 4, 10, 40})
-            QTest::addRow("ctverec c%d", n) << 2 << n << 0.0 << 0.0 << 1e-12 << 0.0;
-        for (int n : {1, 2, 7})
-            QTest::addRow("pila c%d", n) << 3 << n << 1 / (2 * pi * n) << 90.0 + 180.0 * n / 600 << 1e-3 << 1.0;
-        QTest::newRow("pila c0") << 3 << 0 << 0.5 * (599.0 / 600) << 0.0 << 1e-12 << 0.0;
-    }
+    // Known series through the 600-sample rectangle rule: sin c1 = -j/2, cos c1 = 1/2,
+    // +-1 square |c_n| = 2/(n pi) at odd n, 0 at even n; saw t: c_n = j/(2 pi n), c0 = 1/2.
     void zname()
     {
-        QFETCH(int, tvar);
-        QFETCH(int, m);
-        QFETCH(double, velikostC);
-        QFETCH(double, fazeC);
-        QFETCH(double, tolerance);
-        QFETCH(double, fazeTolerance);
+        struct Radek {
+            int tvar, m;
+            double velikostC, fazeC, tolerance, fazeTolerance;
+        };
+        std::vector<Radek> pripady{{0, 1, 0.5, -90, 1e-12, 1e-9}, {0, -1, 0.5, 90, 1e-12, 1e-9}, {1, 1, 0.5, 0, 1e-12, 0}};
+        // Left-end samples put the jump half a step late: the phase turns by 180 n/600 degrees.
+        for (int n : {1, 3, 5, 11, 39})
+            pripady.push_back({2, n, 2 / (n * pi), -90.0 + 180.0 * n / 600, 2e-3, 1.0});
+        for (int n : {2, 4, 10, 40})
+            pripady.push_back({2, n, 0, 0, 1e-12, 0});
+        for (int n : {1, 2, 7})
+            pripady.push_back({3, n, 1 / (2 * pi * n), 90.0 + 180.0 * n / 600, 1e-3, 1.0});
+        pripady.push_back({3, 0, 0.5 * (599.0 / 600), 0, 1e-12, 0});
         const std::function<double(double)> f[] = {[](double t) { return std::sin(2 * pi * t); },
                                                    [](double t) { return std::cos(2 * pi * t); }, ctverec,
                                                    [](double t) { return t; }};
-        const Koeficienty k = koeficienty(vzorky(f[tvar], 600), 600);
-        QVERIFY2(std::abs(velikost(k, m) - velikostC) <= tolerance, qPrintable(QString::number(velikost(k, m), 'g', 12)));
-        QVERIFY2(std::abs(faze(k, m) - fazeC) <= fazeTolerance, qPrintable(QString::number(faze(k, m), 'g', 12)));
-        // magnitudes are even in m, phases odd
-        QCOMPARE(velikost(k, -m), velikost(k, m));
+        for (const auto& [tvar, m, velikostC, fazeC, tolerance, fazeTolerance] : pripady) {
+            const Koeficienty k = koeficienty(vzorky(f[tvar], 600), 600);
+            const QString kde = QStringLiteral("%1/%2: %3, %4").arg(tvar).arg(m).arg(velikost(k, m), 0, 'g', 12).arg(faze(k, m), 0, 'g', 12);
+            QVERIFY2(std::abs(velikost(k, m) - velikostC) <= tolerance, qPrintable(kde));
+            QVERIFY2(std::abs(faze(k, m) - fazeC) <= fazeTolerance, qPrintable(kde));
+            QCOMPARE(velikost(k, -m), velikost(k, m));
+        }
     }
 
-    // The reconstruction: 201 points from -0.5 to 1.5; P = 0 is the mean;
-    // the square wave overshoots by the Gibbs 9 % of its jump and the sine
-    // comes back exactly.
+    // P = 0 is the mean; the square overshoots by Gibbs' 9 % of its jump; the sine comes back exactly.
     void rekonstrukce()
     {
         const Koeficienty ctv = koeficienty(vzorky(ctverec, 600), 600);
-        const std::vector<QPointF> r0 = frada::rekonstrukce(ctv, 0);
-        for (const QPointF& b : r0)
+        for (const QPointF& b : frada::rekonstrukce(ctv, 0))
             QVERIFY(std::abs(b.y() - ctv.A(0) / 2) < 1e-15);
         double vrchol = 0;
         for (const QPointF& b : frada::rekonstrukce(ctv, 40))

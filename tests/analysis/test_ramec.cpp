@@ -46,8 +46,7 @@ double stonek(const TGraf* g, int m) { return g->CtiBod(3 * (m + 40) + 1).y; }
 class TestRamec : public QObject {
     Q_OBJECT
 private slots:
-    // The student's road: "Nakreslit signál", the "Sin" preset, OK; the
-    // spectrum holds c1 = -j/2 and c-1 = +j/2 and nothing else.
+    // "Nakreslit signál", the "Sin" preset, OK: the spectrum holds c1 = -j/2, c-1 = +j/2 and nothing else.
     void sinZEditoru()
     {
         Tfrada frada;
@@ -63,8 +62,7 @@ private slots:
         QVERIFY(bezel);
         QVERIFY(!kreslic.isVisible());
         QCOMPARE(zadatel::kod(), 1);
-        const auto* an = frada.findChild<TGraf*>("an");
-        const auto* bn = frada.findChild<TGraf*>("bn");
+        const auto *an = frada.findChild<TGraf*>("an"), *bn = frada.findChild<TGraf*>("bn");
         // the preset is rounded to whole rows: 1/400 of amplitude at most
         QVERIFY(std::abs(stonek(an, 1) - 0.5) < 2e-3 && std::abs(stonek(an, -1) - 0.5) < 2e-3);
         QVERIFY(std::abs(stonek(bn, 1) + 90) < 0.5 && std::abs(stonek(bn, -1) - 90) < 0.5);
@@ -73,9 +71,8 @@ private slots:
                 QVERIFY2(stonek(an, m) < 2e-3, qPrintable(QString::number(m)));
     }
 
-    // A graph of the two-signal window (801 points over -2 ... 2) dropped on
-    // origin: the periodic window takes 0 ... 1 as 200 samples and redraws
-    // three periods.
+    // A graph of the two-signal window (801 points over -2 ... 2) dropped on origin: the periodic
+    // window takes 0 ... 1 as 200 samples and redraws three periods.
     void upusteni()
     {
         Tsoucet soucet;
@@ -86,18 +83,11 @@ private slots:
 
         Tfrada frada;
         upust(frada.findChild<TGraf*>("origin"), gen1);
-        const auto* origin = frada.findChild<TGraf*>("origin");
+        const auto *origin = frada.findChild<TGraf*>("origin"), *an = frada.findChild<TGraf*>("an");
         QCOMPARE(origin->PocetBodu(), 600);
         QCOMPARE(origin->CtiBod(0).x, -1.0f);
-        QVERIFY(std::abs(stonek(frada.findChild<TGraf*>("an"), 1) - 0.5) < 1e-6);
-        QVERIFY(std::abs(stonek(frada.findChild<TGraf*>("an"), 0) - 0.25) < 1e-6);
-    }
-
-    // A dropped graph that is empty or holds a NaN leaves every graph drawn
-    // (and finite: TestTransformace::spatnyVstupOknem).
-    void spatnyVstup()
-    {
-        Tfrada frada;
+        QVERIFY(std::abs(stonek(an, 1) - 0.5) < 1e-6 && std::abs(stonek(an, 0) - 0.25) < 1e-6);
+        // an empty or NaN drop leaves every graph drawn (finite: TestTransformace::spatnyVstupOknem)
         TGraf prazdny, nan;
         for (int i = 0; i < 10; ++i)
             nan.PridejBod(2, i / 4.0, i == 2 ? std::nan("") : 1.0);
@@ -108,9 +98,8 @@ private slots:
         }
     }
 
-    // A drag that enters over a control that neither closes nor accepts and
-    // goes on over one that closes: the second one closes the two-signal
-    // window (the form keeps hearing the moves).
+    // A drag that enters over a control that neither closes nor accepts and goes on over one that
+    // closes: the second one closes the two-signal window (the form keeps hearing the moves).
     void tazeniPres()
     {
         Tsoucet soucet;

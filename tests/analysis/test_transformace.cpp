@@ -1,4 +1,5 @@
 #include "VortaTest.h"
+#include "grafyTestu.h"
 
 #include "analysis/TDFR.h"
 #include "analysis/TDFT.h"
@@ -6,33 +7,22 @@
 #include "analysis/Tfrada.h"
 #include "analysis/Ttransformace.h"
 #include "analysis/transformace.h"
+#include "core/cisla.h"
 #include "entry/kreslic.h"
-#include "graf/TGraf.h"
 
 #include <QFile>
 #include <QScrollBar>
-#include "core/cisla.h"
 
 #include <cmath>
 #include <complex>
 #include <functional>
-#include <numbers>
 
 using namespace transformace;
+using vortatest::body;
+using vortatest::pulz;
 
 namespace {
-constexpr double Pi = std::numbers::pi;
 using C = std::complex<double>;
-
-// A pulse as the entry tools deliver it: 600 values at t_i = i / 600 - 0.5,
-// and the first zero after the pulse as sample 600.
-std::vector<float> pulz(const std::function<double(double)>& f)
-{
-    std::vector<float> y(601);
-    for (int i = 0; i < 600; ++i)
-        y[i] = float(f(i / 600.0 - 0.5));
-    return y;
-}
 
 C F(const Spektrum& s, int f) { return C(s.a(f), -s.b(f)) / 2.0; }
 
@@ -52,7 +42,6 @@ C obdelnik(double a, double b, double w)
         return b - a;
     return (std::polar(1.0, -w * a) - std::polar(1.0, -w * b)) / C(0, w);
 }
-std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
 
 // The height of the stem at x in a stem graph (its line point).
 double stonek(const TGraf* g, double x)
@@ -69,9 +58,8 @@ std::vector<double> perioda(kreslic::Predloha p) { return kreslic::perioda(kresl
 class TestTransformace : public QObject {
     Q_OBJECT
 private slots:
-    // The coefficients against the rectangle rule summed directly (tight), and
-    // against the closed-form transform of the continuous pulse at the lower
-    // frequencies, where the rectangle rule is within w h / 2 of the integral.
+    // Against the rectangle rule summed directly (tight), and against the closed-form transform at
+    // the lower frequencies, where the rectangle rule is within w h / 2 of the integral.
     void uzavrenyTvar_data()
     {
         QTest::addColumn<int>("tvar");
@@ -84,67 +72,32 @@ private slots:
     {
         QFETCH(int, tvar);
         QFETCH(double, tolerance);
-        const std::function<double(double)> tvary[] = {
-            [](double) { return 1.0; },
-            [](double t) { return t >= 0 && t < 0.25 ? 1.0 : 0.0; },
-            [](double t) { return 1 - 2 * std::abs(t); },
+        using Fn = std::function<double(double)>;
+        const std::pair<Fn, std::function<C(double)>> tvary[] = {
+            {[](double) { return 1.0; }, [](double w) { return obdelnik(-0.5, 0.5, w); }},
+            {[](double t) { return t >= 0 && t < 0.25 ? 1.0 : 0.0; }, [](double w) { return obdelnik(0, 0.25, w); }},
+            {[](double t) { return 1 - 2 * std::abs(t); },
+             [](double w) { const double x = w / 4, sinc = x == 0 ? 1 : std::sin(x) / x; return C(0.5 * sinc * sinc); }},
         };
-        auto spojite = [tvar](double w) -> C {
-            switch (tvar) {
-            case 0: return obdelnik(-0.5, 0.5, w);
-            case 1: return obdelnik(0, 0.25, w);
-            default: {
-                const double x = w / 4, sinc = x == 0 ? 1 : std::sin(x) / x;
-                return 0.5 * sinc * sinc;
-            }
-            }
-        };
-        const auto y = pulz(tvary[tvar]);
+        const auto y = pulz(tvary[tvar].first);
         const Spektrum s = koeficienty(y, 600);
         for (int f = -MaxF; f <= MaxF; ++f) {
             const double w = double(omega(f));
             const QByteArray kde = QByteArray::number(f);
             QVERIFY2(std::abs(F(s, f) - primo(y, 600, w)) < 1e-9, kde);
             if (std::abs(f) <= 20)
-                QVERIFY2(std::abs(F(s, f) - spojite(w)) < tolerance, kde);
-        }
-    }
-
-    // The unit pulse's phase: between the zeros its transform is real, phase
-    // 0 or 180, up to the linear phase w / (2 M) of the rectangle rule, whose
-    // samples start at the left edge of each step.
-    void jednotkovyPulz()
-    {
-        const Spektrum s = koeficienty(pulz([](double) { return 1.0; }), 600);
-        const auto p = faze(s, MaxStupen);
-        for (int f = -MaxF; f <= MaxF; ++f) {
-            const double w = double(omega(f)), sinc = f ? std::sin(w / 2) / (w / 2) : 1;
-            if (std::abs(sinc) < 0.02)
-                continue;
-            double rozdil = p[f + MaxF].y - ((sinc > 0 ? 0 : 180) + w / 1200 * 180 / Pi);
-            rozdil -= 360 * std::round(rozdil / 360);
-            QVERIFY2(std::abs(rozdil) < 0.5, qPrintable(QString::number(f)));
+                QVERIFY2(std::abs(F(s, f) - tvary[tvar].second(w)) < tolerance, kde);
         }
     }
 
     // The phase comes from A and -B rounded to thousandths.
-    void fazeKvantovana_data()
-    {
-        QTest::addColumn<double>("A");
-        QTest::addColumn<double>("B");
-        QTest::addColumn<double>("stupne");
-        QTest::newRow("nula") << 0.0 << 0.0 << 0.0;
-        QTest::newRow("zaporne realne") << -1.0 << 0.0 << 180.0;
-        QTest::newRow("sum pod tisicinou") << 0.0004 << 0.0004 << 0.0;
-        QTest::newRow("kvantovani: -90") << 0.0004 << 0.0006 << -90.0;
-        QTest::newRow("kvantovani: 90") << 0.0004 << -0.0006 << 90.0;
-    }
     void fazeKvantovana()
     {
-        QFETCH(double, A);
-        QFETCH(double, B);
-        QFETCH(double, stupne);
-        QVERIFY(std::abs(fazeStupne(A, B) - stupne) < 1e-9);
+        const struct {
+            double A, B, stupne;
+        } pripady[] = {{0, 0, 0}, {-1, 0, 180}, {0.0004, 0.0004, 0}, {0.0004, 0.0006, -90}, {0.0004, -0.0006, 90}};
+        for (const auto& p : pripady)
+            QVERIFY2(std::abs(fazeStupne(p.A, p.B) - p.stupne) < 1e-9, qPrintable(QString::number(p.stupne)));
     }
 
     // Odd input: no samples at all, a single one, samples that are not numbers.
@@ -170,18 +123,13 @@ private slots:
             QVERIFY(std::isfinite(b.y));
     }
 
-    // Odd input through every window: an empty graph, one that stops before
-    // the end of the interval and holds NaNs; everything shown stays finite.
+    // An empty graph, and one that stops before the interval's end holding NaNs: every window shows finite points.
     void spatnyVstupOknem()
     {
         TGraf prazdny, kratky;
         for (int i = -50; i < 20; ++i)
             kratky.PridejBod(2, i / 100.0, i == 2 ? 1 : std::nan(""));
-        Tfrada frada;
-        TDFR dfr;
-        TDTFT dtft;
-        Ttransformace transformace;
-        TDFT dft;
+        Tfrada frada; TDFR dfr; TDTFT dtft; Ttransformace transformace; TDFT dft;
         for (TAnalyza* okno : std::initializer_list<TAnalyza*>{&frada, &dfr, &dtft, &transformace, &dft})
             for (const TGraf* g : {&prazdny, &kratky}) {
                 okno->originDragDrop(g);
@@ -201,9 +149,7 @@ private slots:
             if (vorta::fixniFormat(v, desetin, u',') != t)
                 chybi << QStringLiteral("%1: %2 shows %3").arg(tema, t, vorta::fixniFormat(v, desetin, u','));
             QFile f(QStringLiteral(":/help/") + QString::fromLatin1(tema));
-            QString obsah;
-            if (f.open(QIODevice::ReadOnly))
-                obsah = QString::fromUtf8(f.readAll());
+            const QString obsah = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
             if (!obsah.contains(t) && !obsah.contains(QString(t).replace(u'-', QChar(0x2212))))
                 chybi << QStringLiteral("%1 lacks %2").arg(tema, t);
         };
@@ -211,17 +157,18 @@ private slots:
 
         Ttransformace ft;
         ft.predejSignal(obd);
-        const auto* an = ft.findChild<TGraf*>("an");
-        const auto* bn = ft.findChild<TGraf*>("bn");
-        const auto* obraz = ft.findChild<TGraf*>("obraz");
+        const TGraf *an, *bn, *obraz;
+        const auto grafy = [&](const QWidget& okno) {
+            an = okno.findChild<TGraf*>("an"), bn = okno.findChild<TGraf*>("bn"), obraz = okno.findChild<TGraf*>("obraz");
+        };
+        grafy(ft);
         auto uF = [](const TGraf* g, int f) { return double(g->CtiBod(MaxF + f).y); };
         over("ftrans.html", uF(an, 0), 3, "0,500");
         over("ftrans.html", uF(bn, 5), 1, "45,1");
         over("ftrans.html", uF(an, 20), 3, "0,000");
-        auto stupen = ft.findChild<QScrollBar*>("stupen");
-        stupen->setValue(0);
+        ft.findChild<QScrollBar*>("stupen")->setValue(0);
         over("ftrans.html", obraz->CtiBod(0).y, 2, "0,05");
-        stupen->setValue(200);
+        ft.findChild<QScrollBar*>("stupen")->setValue(200);
         double vrchol = -1;
         for (const TBod& b : body(obraz))
             vrchol = std::max(vrchol, double(b.y));
@@ -229,9 +176,7 @@ private slots:
 
         TDTFT dtft;
         dtft.predejSignal(obd);
-        an = dtft.findChild<TGraf*>("an");
-        bn = dtft.findChild<TGraf*>("bn");
-        obraz = dtft.findChild<TGraf*>("obraz");
+        grafy(dtft);
         auto uX = [](const TGraf* g, int k) { return double(g->CtiBod(11 + dtft::MaxK + k).y); };
         over("odtft.html", uX(an, 10), 2, "4,52");
         over("odtft.html", uX(bn, 10), 0, "-36");
@@ -241,17 +186,14 @@ private slots:
 
         TDFR dfr;
         dfr.predejSignal(perioda(kreslic::Predloha::Sin));
-        an = dfr.findChild<TGraf*>("an");
-        obraz = dfr.findChild<TGraf*>("obraz");
+        grafy(dfr);
         over("odfr.html", stonek(an, 1), 4, "0,5003");
         dfr.findChild<QScrollBar*>("stupen")->setValue(1);
         over("odfr.html", stonek(obraz, 0.25), 3, "0,500");
 
         TDFT dft;
         dft.predejSignal(obd);
-        an = dft.findChild<TGraf*>("an");
-        bn = dft.findChild<TGraf*>("bn");
-        obraz = dft.findChild<TGraf*>("obraz");
+        grafy(dft);
         over("odft.html", stonek(an, 1), 2, "6,39");
         over("odft.html", stonek(bn, 1), 0, "-81");
         QVERIFY(std::abs(stonek(an, 0) - 10) < 1e-5 && std::abs(stonek(an, 19) - stonek(an, 1)) < 1e-5);

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-// The six signals as the table describes them, over one period [0, 1).
+// The six signals over one period [0, 1), and where each jumps.
 double signal(int s, double t)
 {
     const double f = t - std::floor(t);
@@ -20,8 +20,6 @@ double signal(int s, double t)
                             (f > 0.25 && f < 0.5) ? 1. : 0, f, f <= 0.5 ? 2 * f : 2 - 2 * f};
     return tvary[s];
 }
-
-// Where each signal jumps within [0, 1).
 const std::vector<double> Skoky[PocetSignalu] = {{0, 0.5}, {0.25, 0.75}, {0.125, 0.625}, {0.25, 0.5}, {0}, {}};
 
 } // namespace
@@ -29,10 +27,8 @@ const std::vector<double> Skoky[PocetSignalu] = {{0, 0.5}, {0.25, 0.75}, {0.125,
 class TestHarmonicke : public QObject {
     Q_OBJECT
 private slots:
-    // Every coefficient against the defining integrals over the described
-    // signal (midpoint rule; the jumps fall on the grid, so it converges as
-    // h^2 on every smooth piece), and the complex form built from them:
-    // c(n) = (a - j b) / 2, c(0) = a0, c(-n) its conjugate.
+    // Every coefficient against the defining integrals (midpoint rule; the jumps fall on the grid, so
+    // it converges as h^2), and the complex form c(n) = (a - j b) / 2, c(0) = a0, c(-n) its conjugate.
     void koeficienty_data()
     {
         QTest::addColumn<int>("s");
@@ -55,16 +51,14 @@ private slots:
             QVERIFY2(a(s, -n) == a(s, n) && b(s, -n) == -b(s, n), kde);
             const std::complex<double> c = n ? std::complex<double>(an, -bn) / 2.0 : an;
             QVERIFY2(std::abs(modul(s, n) - std::abs(c)) < 2e-6 && modul(s, -n) == modul(s, n), kde);
-            // the phase, quantised to 1/10000, is in (-180, 180];
-            // arg c(-n) = -arg c(n), except that 180 stays 180
+            // the phase, quantised to 1/10000, is in (-180, 180]; arg c(-n) = -arg c(n), but 180 stays 180
             const double f = faze(s, n), rozdil = std::abs(f - std::arg(c) * 180 / Pi);
             QVERIFY2(f > -180 && f <= 180 && faze(s, -n) == (f == 180 ? 180 : -f), kde);
             QVERIFY2(std::abs(c) < 1e-3 || std::min(rozdil, 360 - rozdil) < 0.05, kde);
         }
     }
 
-    // Exact coefficients and the phase in degrees from a and -b rounded to
-    // units of 1/10000. Cases with s = -1 try the rounding alone.
+    // Exact coefficients, and the phase from a and -b rounded to 1/10000 (s = -1: the rounding alone).
     void spektrum()
     {
         const struct {
@@ -90,9 +84,8 @@ private slots:
         }
     }
 
-    // Away from its jumps the partial sum with 40 harmonics is close to the
-    // signal; at a jump it is close to the mean of the two sides. The signal
-    // as the program gives it agrees, with that mean at the jumps.
+    // Away from its jumps the partial sum of 40 harmonics is close to the signal, at a jump to the mean
+    // of the two sides; the program's own signal agrees, with that mean at the jumps.
     void castecnySoucetKonverguje_data() { koeficienty_data(); }
     void castecnySoucetKonverguje()
     {
@@ -108,7 +101,6 @@ private slots:
                 QCOMPARE_LE(std::abs(b.y() - signal(s, b.x())), s == 5 ? 0.006 : 0.045);
                 QCOMPARE_LE(std::abs(hodnota(s, b.x()) - signal(s, b.x())), 1e-12);
             }
-            // the plotted curve is the same sum as at any single time
             QCOMPARE_LE(std::abs(b.y() - castecnySoucet(s, 40, b.x())), 1e-12);
         }
         for (double k : Skoky[s]) {
@@ -120,10 +112,8 @@ private slots:
             QCOMPARE(b.y(), a0(s));
     }
 
-    // The Gibbs overshoot: near a unit jump the partial sums peak about 9 %
-    // above the level, 1/2 + Si(pi)/pi = 1.0895 in the limit. Harmonic 40 is
-    // the last one added (for the saw at t = 1/160 it adds -1/(40 pi)); a
-    // larger N adds nothing and reads no further.
+    // Gibbs: near a unit jump the sums peak at 1/2 + Si(pi)/pi = 1.0895. Harmonic 40 is the last one
+    // added (for the saw at t = 1/160 it adds -1/(40 pi)); a larger N reads no further.
     void gibbsuvJevAPosledniHarmonicka()
     {
         double vrchol = 0;
@@ -133,7 +123,6 @@ private slots:
         QCOMPARE_LE(std::abs(castecnySoucet(4, 40, 0.00625) - castecnySoucet(4, 39, 0.00625) + 1 / (40 * Pi)), 1e-12);
         QCOMPARE(castecnySoucet(4, 1000, 0.3), castecnySoucet(4, 40, 0.3));
     }
-
 };
 
 VORTA_TEST(TestHarmonicke)

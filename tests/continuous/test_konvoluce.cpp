@@ -1,4 +1,5 @@
 #include "VortaTest.h"
+#include "grafyTestu.h"
 
 #include "continuous/TKonvoluce.h"
 #include "continuous/konvoluce.h"
@@ -12,8 +13,7 @@
 #include <numeric>
 
 using namespace konvoluce;
-
-static bool operator==(const TBod& a, const TBod& b) { return a.x == b.x && a.y == b.y && a.Styl == b.Styl; }
+using vortatest::body;
 
 namespace {
 
@@ -23,17 +23,12 @@ double plocha(const std::vector<QPointF>& v)
 {
     return std::accumulate(v.begin(), v.end(), 0.0, [](double s, QPointF b) { return s + b.y(); }) / 100;
 }
-
-std::vector<TBod> body(const TGraf* g) { return {g->sloty().begin(), g->sloty().begin() + g->PocetBodu()}; }
-
 } // namespace
 
 class TestKonvoluce : public QObject {
     Q_OBJECT
 private slots:
-    // y(t) against the closed-form convolution of the continuous shapes; the
-    // samples sit at whole hundredths, so the discrete sum is within a few
-    // steps of 0.01 of the integral.
+    // y(t) against the closed-form convolution of the continuous shapes, within a few steps of 0.01.
     void analytickyVysledek()
     {
         const struct {
@@ -52,11 +47,9 @@ private slots:
         }
     }
 
-    // The area of a convolution is the product of the areas, and the area of
-    // the product curve at P is the value y(P/100), although the two are
-    // summed over different ranges of tau. The areas of the tables are
-    // closed-form sums of their samples (e.g. the rising saw u: sum j/100
-    // for j = 1..99 = 49.5, times 0.01); the response's is not.
+    // The area of a convolution is the product of the areas (closed-form sums of the samples, e.g.
+    // the rising saw: sum j/100 for j = 1..99 = 49.5, times 0.01), and the area of the product curve
+    // at P is y(P/100), although the two are summed over different ranges of tau.
     void plochy()
     {
         const double plochyU[] = {0.99, 0.55, 0.495, 0.495, 0.5, 0.49};
@@ -70,9 +63,8 @@ private slots:
             }
     }
 
-    // The response peaks near 1 at tau = 0.33; the tables are zero outside
-    // the shapes, and reading past either end is zero rather than a stray
-    // memory read.
+    // The response peaks near 1 at tau = 0.33; the tables are zero outside the shapes, and reading
+    // past either end is zero rather than a stray memory read.
     void tabulky()
     {
         const Tabulka g = tabulkaG(3);
@@ -86,12 +78,11 @@ private slots:
         QCOMPARE(vzorek(tabulkaG(0), Stred + 100), 1.0f);
         const Tabulka u = tabulkaU(0);
         QVERIFY(u[Stred] == 0 && u[Stred + 1] == 1 && u[Stred + 99] == 1 && u[Stred + 100] == 0);
-        // an unknown entry is the zero signal
         QVERIFY(plocha(tabulkaU(-1)) == 0 && plocha(tabulkaG(4)) == 0);
     }
 
-    // Moving the time changes g(t - tau), the product, the marker and the
-    // labels; the inputs and the result curve stay as they were.
+    // Moving the time changes g(t - tau), the product, the marker and the labels (in the system's
+    // separator); the inputs and the result curve stay.
     void posunCasu()
     {
         TKonvoluce okno;
@@ -102,7 +93,6 @@ private slots:
             g[i] = okno.findChild<TGraf*>(jmeno), pred[i] = body(g[i]), ++i;
         // sigx shows u, zero at tau = 0; sigy shows g, one there
         QVERIFY(pred[0][1 + 200].y == 0 && pred[1][1 + 200].y == 1);
-        // the labels use the decimal separator of the system
         const auto y = [](QString s) { return s.replace(QLatin1Char(','), vorta::desetinnyOddelovac()); };
         okno.findChild<QScrollBar*>("pos")->setValue(100);
         QCOMPARE(okno.findChild<QLabel*>("ttt")->text(), QStringLiteral("t = 1000ms"));

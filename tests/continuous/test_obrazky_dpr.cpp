@@ -1,8 +1,6 @@
-// Formula pictures, sketches and icons on a scaled screen: drawn with as many
-// more pixels as the ratio asks, laid out as at scale 1, and with detail of
-// their own rather than enlarged scale-1 pixels; the labels draw them when
-// first shown, at their own ratio. The suite runs once more with
-// QT_SCALE_FACTOR=2, where the labels' ratio really is 2.
+// Formula pictures, sketches and icons on a scaled screen: as many more pixels as the ratio asks, laid
+// out as at scale 1, with detail of their own rather than enlarged scale-1 pixels; the labels draw them
+// when first shown, at their own ratio (the suite runs again with QT_SCALE_FACTOR=2).
 #include "VortaTest.h"
 
 #include "app/ikony.h"
@@ -17,17 +15,12 @@ namespace {
 
 QImage kresba(const QString& druh, int signal, qreal pomer)
 {
-    if (druh == QLatin1String("prubeh"))
-        return obrazky::prubeh(signal, pomer);
-    if (druh == QLatin1String("vzorec"))
-        return obrazky::vzorec(signal, false, pomer);
-    if (druh == QLatin1String("komplexne"))
-        return obrazky::vzorec(signal, true, pomer);
-    if (druh == QLatin1String("konvoluce"))
-        return obrazky::vzorecKonvoluce(pomer);
-    if (druh == QLatin1String("otaznik"))
-        return ikony::otaznik(pomer).toImage();
-    return ikony::logo(pomer).toImage();
+    return druh == u"prubeh"      ? obrazky::prubeh(signal, pomer)
+           : druh == u"vzorec"    ? obrazky::vzorec(signal, false, pomer)
+           : druh == u"komplexne" ? obrazky::vzorec(signal, true, pomer)
+           : druh == u"konvoluce" ? obrazky::vzorecKonvoluce(pomer)
+           : druh == u"otaznik"   ? ikony::otaznik(pomer).toImage()
+                                  : ikony::logo(pomer).toImage();
 }
 
 // The pixels that differ from the background (the top-left corner's colour).
@@ -54,38 +47,29 @@ private slots:
         QTest::addColumn<QString>("druh");
         QTest::addColumn<int>("signal");
         QTest::addColumn<qreal>("pomer");
-        for (qreal pomer : {2.0, 1.5}) {
-            const QByteArray p = pomer == 2 ? " x2" : " x1.5";
-            QTest::newRow("sketch 1" + p) << "prubeh" << 1 << pomer;
-            QTest::newRow("sketch 5" + p) << "prubeh" << 5 << pomer;
-            QTest::newRow("formulas 2" + p) << "vzorec" << 2 << pomer;
-            QTest::newRow("complex formulas 5" + p) << "komplexne" << 5 << pomer;
-            QTest::newRow("convolution integral" + p) << "konvoluce" << 0 << pomer;
-            QTest::newRow("guide icon" + p) << "otaznik" << 0 << pomer;
-            QTest::newRow("logo" + p) << "logo" << 0 << pomer;
-        }
+        for (qreal pomer : {2.0, 1.5})
+            for (auto [druh, signal] : {std::pair("prubeh", 1), {"prubeh", 5}, {"vzorec", 2}, {"komplexne", 5},
+                                        {"konvoluce", 0}, {"otaznik", 0}, {"logo", 0}})
+                QTest::addRow("%s %d x%g", druh, signal, pomer) << QString::fromLatin1(druh) << signal << pomer;
     }
     void ostrost()
     {
         QFETCH(QString, druh);
         QFETCH(int, signal);
         QFETCH(qreal, pomer);
-        const QImage jedna = kresba(druh, signal, 1);
-        const QImage img = kresba(druh, signal, pomer);
+        const QImage jedna = kresba(druh, signal, 1), img = kresba(druh, signal, pomer);
         QCOMPARE(jedna.devicePixelRatio(), 1.0);
         QCOMPARE(img.devicePixelRatio(), pomer);
         QCOMPARE(img.size(), (QSizeF(jedna.size()) * pomer).toSize());
-        // Laid out as at scale 1: the inked area, in logical pixels, within
-        // a pixel and a half of the scale-1 picture's.
+        // Laid out as at scale 1: the inked area, in logical pixels, within 1.5 pixels of the scale-1 one's.
         const QRectF a = inkoust(jedna), b = inkoust(img);
         const QRectF bl(b.topLeft() / pomer, b.size() / pomer);
         for (qreal d : {a.left() - bl.left(), a.top() - bl.top(), a.right() - bl.right(), a.bottom() - bl.bottom()})
             QVERIFY2(std::abs(d) <= 1.5, qPrintable(QStringLiteral("edge off by %1").arg(d)));
         if (pomer != 2)
             return;
-        // An enlarged scale-1 picture fills every 2 x 2 block with one colour;
-        // one drawn at the ratio has edges inside many of the blocks it inks
-        // (the logo's filled disc leaves the fewest, a fifth).
+        // An enlarged scale-1 picture fills every 2 x 2 block with one colour; one drawn at the ratio has
+        // edges inside many of the blocks it inks (the logo's filled disc leaves the fewest, a fifth).
         const QRgb pozadi = img.pixel(0, 0);
         int inkoustu = 0, hran = 0;
         for (int y = 0; y + 1 < img.height(); y += 2)
@@ -99,15 +83,14 @@ private slots:
         QVERIFY2(hran > inkoustu / 10, qPrintable(QStringLiteral("%1 of %2 blocks").arg(hran).arg(inkoustu)));
     }
 
+    // Made hidden, the window draws neither picture; shown, each is drawn at the label's ratio, and
+    // a new signal while shown is drawn at once.
     void popisek()
     {
-        // Made hidden, the window draws neither picture; shown, each is drawn
-        // at the label's ratio, and a new signal while shown is drawn at once.
         Tharmonicke2 okno;
         auto* prubeh = okno.findChild<TObraz*>("prubeh");
         auto* vzorec = okno.findChild<TObraz*>("Vzorec");
-        QVERIFY(prubeh && vzorec);
-        QVERIFY(prubeh->pixmap().isNull() && vzorec->pixmap().isNull());
+        QVERIFY(prubeh && vzorec && prubeh->pixmap().isNull() && vzorec->pixmap().isNull());
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         const qreal pomer = prubeh->devicePixelRatioF();

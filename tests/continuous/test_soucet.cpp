@@ -21,47 +21,8 @@ template <class F> void napln(TGraf* g, F f, int pocet = PocetZaznamu, int styl 
 
 } // namespace
 
-class TestSoucetVypocet : public QObject {
-    Q_OBJECT
-private slots:
-    // One value of each shape from the texts of A, B, C and D ("x": not a
-    // number, so all four fall back to the defaults).
-    void generator()
-    {
-        const struct {
-            Tvar tvar;
-            const char* texty; // A|B|C|D
-            double t, y;
-        } pripady[] = {
-            {Tvar::Sinus, "2|2|0|0.5", 0.125, 2.5},        {Tvar::Skok, "1|1|0|0", 0.0, 0.5},
-            {Tvar::Skok, "2|1|-1|-1", 0.5, -1.0},          {Tvar::Rampa, "2|-1|0.5|7", 1.0, -1.0},
-            {Tvar::Obdelnik, "1|1|0|0.5", 0.25, 1.5},      {Tvar::Pila, "1|2|0|1", 0.3, 1.6},
-            {Tvar::Trojuhelnik, "2|1|0|-1", -0.75, 0.0},   {Tvar::Sinus, "2|x|0.3|5", 0.125, std::sqrt(0.5)},
-        };
-        for (const auto& c : pripady) {
-            const QStringList p = QString::fromLatin1(c.texty).split(u'|');
-            const Zaznam z = generuj(c.tvar, ctiGenerator(p[0], p[1], p[2], p[3], u'.'))[std::lround(c.t * 200) + 400];
-            QVERIFY2(z.x == float(c.t) && z.Styl == 2 && std::abs(z.y - c.y) < 1e-5, c.texty);
-        }
-    }
-
-    // The result takes x and style from B; an unknown operator adds, overflow
-    // gives infinity. (The window's tests run +, - and *.)
-    void vysledek()
-    {
-        Signal a{}, b{};
-        a[0] = Zaznam{1, 1.5f, 7}, a[1] = Zaznam{1, 3e38f, 7};
-        b[0] = Zaznam{2, -0.25f, 3}, b[1] = Zaznam{2, 3e38f, 3};
-        const Signal v = soucet::vysledek(a, b, u'?'), w = soucet::vysledek(a, b, u'*');
-        QVERIFY(v[0].y == 1.25f && v[0].x == 2 && v[0].Styl == 3 && w[0].y == -0.375f && w[1].y == INFINITY);
-    }
-};
-
-VORTA_TEST(TestSoucetVypocet)
-
 class TestSoucet : public QObject {
     Q_OBJECT
-
     std::unique_ptr<Tsoucet> okno;
     TGraf *gen1 = nullptr, *s1 = nullptr, *s2 = nullptr, *v1 = nullptr;
     QList<QPoint> menuNa;
@@ -87,10 +48,39 @@ private slots:
             QVERIFY(*g = graf(jmeno));
     }
 
-    // Drops ("source>target:menu item") and clicks on the operator button, one
-    // after another, starting from A = k/100, B = 1, the generator at 0.25 and
-    // the stack's zeros; read at k = 300. The result stays at 0 until A or B
-    // changes or the operator does.
+    // One value of each shape from the texts of A, B, C and D ("x": not a number, all four default).
+    void generator()
+    {
+        const struct {
+            Tvar tvar;
+            const char* texty; // A|B|C|D
+            double t, y;
+        } pripady[] = {
+            {Tvar::Sinus, "2|2|0|0.5", 0.125, 2.5},        {Tvar::Skok, "1|1|0|0", 0.0, 0.5},
+            {Tvar::Skok, "2|1|-1|-1", 0.5, -1.0},          {Tvar::Rampa, "2|-1|0.5|7", 1.0, -1.0},
+            {Tvar::Obdelnik, "1|1|0|0.5", 0.25, 1.5},      {Tvar::Pila, "1|2|0|1", 0.3, 1.6},
+            {Tvar::Trojuhelnik, "2|1|0|-1", -0.75, 0.0},   {Tvar::Sinus, "2|x|0.3|5", 0.125, std::sqrt(0.5)},
+        };
+        for (const auto& c : pripady) {
+            const QStringList p = QString::fromLatin1(c.texty).split(u'|');
+            const Zaznam z = generuj(c.tvar, ctiGenerator(p[0], p[1], p[2], p[3], u'.'))[std::lround(c.t * 200) + 400];
+            QVERIFY2(z.x == float(c.t) && z.Styl == 2 && std::abs(z.y - c.y) < 1e-5, c.texty);
+        }
+    }
+
+    // The result takes x and style from B; an unknown operator adds, overflow gives infinity.
+    void vysledek()
+    {
+        Signal a{}, b{};
+        a[0] = Zaznam{1, 1.5f, 7}, a[1] = Zaznam{1, 3e38f, 7};
+        b[0] = Zaznam{2, -0.25f, 3}, b[1] = Zaznam{2, 3e38f, 3};
+        const Signal v = soucet::vysledek(a, b, u'?'), w = soucet::vysledek(a, b, u'*');
+        QVERIFY(v[0].y == 1.25f && v[0].x == 2 && v[0].Styl == 3 && w[0].y == -0.375f && w[1].y == INFINITY);
+    }
+
+    // Drops ("source>target:menu item") and clicks on the operator button from A = k/100, B = 1, the
+    // generator at 0.25 and the stack's zeros, read at k = 300; the result stays 0 until A, B or the
+    // operator changes.
     void operace_data()
     {
         QTest::addColumn<QString>("tahy");
@@ -98,8 +88,7 @@ private slots:
         QTest::newRow("operator + znovu") << "zn1 zn1 zn1" << QList<float>{3, 1, 4, 0};
         QTest::newRow("odecist, vymenit, nasobit") << "s1>s2:N2 s1>s2:Vymnitza1 s2>s1:N3" << QList<float>{-6, 3, -3, 0};
         QTest::newRow("zrusit") << "gen1>s1:Zruit1" << QList<float>{3, 1, 0, 0};
-        // (0 + 0.25) * 0.25, the result untouched
-        QTest::newRow("zasobnik") << "gen1>zasobnik7:N1 gen1>zasobnik7:N3" << QList<float>{3, 1, 0, 0.0625f};
+        QTest::newRow("zasobnik: (0 + 0.25) * 0.25") << "gen1>zasobnik7:N1 gen1>zasobnik7:N3" << QList<float>{3, 1, 0, 0.0625f};
     }
     void operace()
     {

@@ -21,10 +21,9 @@ private slots:
         QCOMPARE(zaokrouhliNaInt(std::numeric_limits<double>::quiet_NaN()), 0);
         QCOMPARE(zaokrouhliNaInt(1e30L, 1000), 1000);
         QCOMPARE(orizniNaInt(-1e300L, 1000), -1000);
-        const double inf = std::numeric_limits<double>::infinity();
-        QCOMPARE(orizniNaInt(inf, 50), 50);
+        QCOMPARE(orizniNaInt(std::numeric_limits<double>::infinity(), 50), 50);
         QVERIFY(!vorta::grafovyFormat(std::numeric_limits<double>::quiet_NaN(), QChar(',')).isEmpty());
-        QVERIFY(vorta::fixniFormat(-inf, 2, QChar(',')).startsWith(u'-'));
+        QVERIFY(vorta::fixniFormat(-std::numeric_limits<double>::infinity(), 2, QChar(',')).startsWith(u'-'));
     }
 
     void prevodTextu_data()
@@ -33,7 +32,7 @@ private slots:
         QTest::addColumn<QChar>("oddelovac");
         QTest::addColumn<bool>("platne");
         QTest::addColumn<double>("hodnota");
-        const QChar carka(','), tecka('.');
+        const QChar carka(',');
         QTest::newRow("tečka pod čárkou") << "1.5" << carka << false << 0.0;
         QTest::newRow("mezery") << "  -2,25 " << carka << true << -2.25;
         QTest::newRow("exponent bez číslic") << "1E" << carka << false << 0.0;
@@ -58,8 +57,7 @@ private slots:
             QCOMPARE(double(*v), hodnota);
     }
 
-    // Exact values of typed decimals: the nearest long double, as a correct
-    // conversion gives (compared with the compiler's own literal).
+    // Typed decimals give the nearest long double, as the compiler's own literal.
     void prevodJePresny()
     {
         QCOMPARE(*naCislo(u"0,1", u','), 0.1L);
@@ -68,8 +66,7 @@ private slots:
         QVERIFY(std::signbit(*naCislo(u"-0", u',')));
     }
 
-    // A group separator is not a decimal separator: "1.000" on a German
-    // desktop is neither 1 nor 1000 but a typing error.
+    // A group separator is not a decimal one: "1.000" on a German desktop is a typing error.
     void oddelovacTisicuNeniDesetinny()
     {
         const QLocale l = QLocale::system();

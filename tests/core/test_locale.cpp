@@ -7,9 +7,8 @@
 
 using namespace vorta;
 
-// QApplication sets the C library's locale from the environment. Under a
-// Czech or German one the C library reads and writes a decimal comma; the
-// program's numbers must not change with it.
+// Under a Czech or German C library locale (QApplication sets it from the environment) the C
+// library reads and writes a decimal comma; the program's numbers must not change with it.
 class TestLocale : public QObject {
     Q_OBJECT
 
@@ -29,30 +28,23 @@ class TestLocale : public QObject {
     }
 
 private slots:
-    void nezavisleNaLocaleCKnihovny_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("tecka");
-        QTest::newRow("C") << "C.UTF-8" << ".";
-        QTest::newRow("cs") << "cs_CZ.UTF-8" << ",";
-    }
     void nezavisleNaLocaleCKnihovny()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, tecka);
         const std::string puvodni = std::setlocale(LC_ALL, nullptr);
-        std::setlocale(LC_ALL, "C");
-        const QStringList vC = vysledky();
-        const bool nastaveno = std::setlocale(LC_ALL, locale.toLatin1().constData()) != nullptr;
-        const QString cTecka = QString::fromLatin1(std::localeconv()->decimal_point);
-        const QStringList v = vysledky();
-        std::setlocale(LC_ALL, puvodni.c_str());
-        QVERIFY2(nastaveno, qPrintable(locale + " is missing: run scripts/setup"));
-        QCOMPARE(cTecka, tecka);
-        QCOMPARE(v, vC);
-        QCOMPARE(vC.mid(0, 4), QStringList({"0.5", "1.0", "-2.26", "1.2345679E08"}));
-        QCOMPARE(vC.mid(8, 8), QStringList({"-", "0.5", "-", "2.11", "-", "0.000125", "-", "-"}));
-        QCOMPARE(vC.mid(24, 8), QStringList({"0.5", "-", "2.11", "-", "12500", "-", "7", "0.5"}));
+        for (auto [locale, tecka] : {std::pair("C.UTF-8", "."), {"cs_CZ.UTF-8", ","}}) {
+            std::setlocale(LC_ALL, "C");
+            const QStringList vC = vysledky();
+            const bool nastaveno = std::setlocale(LC_ALL, locale) != nullptr;
+            const QString cTecka = QString::fromLatin1(std::localeconv()->decimal_point);
+            const QStringList v = vysledky();
+            std::setlocale(LC_ALL, puvodni.c_str());
+            QVERIFY2(nastaveno, qPrintable(QString::fromLatin1(locale) + " is missing: run scripts/setup"));
+            QCOMPARE(cTecka, QString::fromLatin1(tecka));
+            QCOMPARE(v, vC);
+            QCOMPARE(vC.mid(0, 4), QStringList({"0.5", "1.0", "-2.26", "1.2345679E08"}));
+            QCOMPARE(vC.mid(8, 8), QStringList({"-", "0.5", "-", "2.11", "-", "0.000125", "-", "-"}));
+            QCOMPARE(vC.mid(24, 8), QStringList({"0.5", "-", "2.11", "-", "12500", "-", "7", "0.5"}));
+        }
     }
 };
 

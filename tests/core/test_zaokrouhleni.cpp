@@ -8,10 +8,8 @@
 
 using namespace vorta;
 
-// Shown numbers round on their decimal digits, halves away from zero, the
-// way people round on paper. The cases sit on a tie or next to one, where a
-// rounding through a second binary value, or halves to even, shows another
-// digit.
+// Shown numbers round on their decimal digits, halves away from zero, as on paper. The cases sit on
+// or next to a tie, where rounding through a second binary value, or halves to even, shows another digit.
 class TestZaokrouhleni : public QObject {
     Q_OBJECT
 private slots:
@@ -45,18 +43,13 @@ private slots:
         QFETCH(QString, format);
         QFETCH(long double, v);
         QFETCH(QString, ocekavano);
-        QString s;
-        if (format.startsWith(u"fixni"))
-            s = fixniFormat(v, format.mid(5).toInt(), QChar(','));
-        else if (format == u"graf")
-            s = grafovyFormat(double(v), QChar(','));
-        else
-            s = plnyFormat(v, QChar(','));
-        QCOMPARE(s, ocekavano);
+        QCOMPARE(format.startsWith(u"fixni") ? fixniFormat(v, format.mid(5).toInt(), u',')
+                 : format == u"graf"       ? grafovyFormat(double(v), u',')
+                                           : plnyFormat(v, u','),
+                 ocekavano);
     }
 
-    // Any precision is safe: requests beyond the bounds are clamped, never
-    // read or written past a buffer.
+    // Any precision is safe: requests beyond the bounds are clamped, never read or written past a buffer.
     void presnostJeOmezena()
     {
         const long double tretina = 1.0L / 3.0L;
@@ -72,8 +65,7 @@ private slots:
         QCOMPARE(fixniFormat(123456789.0L, 100000, QChar(',')), QStringLiteral("1,2345679E00000008"));
     }
 
-    // Whatever a format shows reads back as the value rounded, under every
-    // separator, across the whole range of a double.
+    // Whatever a format shows reads back as the value rounded, under both separators, across the range of a double.
     void formatySeCtouZpet()
     {
         for (QChar oddelovac : {QChar(','), QChar('.')}) {
@@ -85,8 +77,7 @@ private slots:
                 QVERIFY2(plny && std::fabs(double(*plny) - v) <= std::fabs(v) * 5e-15, qPrintable(plnyFormat(v, oddelovac)));
                 const QString f = fixniFormat(v, 3, oddelovac);
                 const auto fixni = naCislo(f, oddelovac);
-                QVERIFY2(fixni, qPrintable(f));
-                QVERIFY2(std::fabs(*fixni - v) <= std::fabs(v) * 5e-8 + 0.0005, qPrintable(f));
+                QVERIFY2(fixni && std::fabs(*fixni - v) <= std::fabs(v) * 5e-8 + 0.0005, qPrintable(f));
                 QVERIFY2(std::fabs(v) >= 1e8 || cisloFixne.match(f).hasMatch(), qPrintable(f));
                 QCOMPARE(fixniFormat(*fixni, 3, oddelovac), f);
                 if (std::fabs(v) < 1e300) { // the largest label rounds up beyond a double
