@@ -1,5 +1,6 @@
-// The application layer: the arithmetic of centring, help topics and the index
-// layout, then the windows as start-up creates them.
+// The application layer: the arithmetic of centring, fitting the work area,
+// help topics and the index layout, then the windows as start-up makes them.
+#include "VortaPomoc.h"
 #include "VortaTest.h"
 
 #include "app/THlavniOkno.h"
@@ -8,23 +9,24 @@
 #include "app/rozlozeni.h"
 #include "app/start.h"
 #include "app/tabulkaOken.h"
+#include "entry/kreslic.h"
 #include "graf/TGraf.h"
 #include "graf/tazeni.h"
 #include "shell/TNapoveda.h"
 #include "shell/napoveda.h"
 #include "shell/okna.h"
+#include "shell/zadatel.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDrag>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <cstring>
 
 namespace {
 
@@ -45,20 +47,22 @@ rozlozeni::TVysledek rozlozPro(int sirkaBoxu)
 
 QAction* akce(QWidget* okno, const char* jmeno) { return okno->findChild<QAction*>(QString::fromLatin1(jmeno)); }
 
-void posli(QWidget* w, QEvent&& e) { QApplication::sendEvent(w, &e); }
+enum class Cesta { Menu, Rejstrik, Registr, Necinnost };
+
+const char* const analyza[] = {"Tfrada", "Ttransformace", "TDFR", "TDTFT", "TDFT"}; // requester codes 1 … 5
+
+bool hnedNaZacatku(const TOkno& o) { return !std::strcmp(o.trida, "THlavniOkno") || !std::strcmp(o.trida, "Toprog"); }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Cesta)
 
 class TestVypocty : public QObject {
     Q_OBJECT
 private slots:
     void stred()
     {
-        const struct {
-            QRect plocha;
-            QSize okno;
-            QPoint poloha;
-        } pripady[] = {
+        const struct { QRect plocha; QSize okno; QPoint poloha; } pripady[] = {
             {{0, 0, 1280, 1024}, {597, 557}, {342, 234}},      // halves to even up
             {{0, 0, 1280, 994}, {597, 557}, {342, 218}},       // half to even down
             {{-1280, 0, 1280, 1024}, {597, 557}, {-938, 234}}, // left of the primary screen
@@ -72,10 +76,7 @@ private slots:
     void tema()
     {
         const QString nen = QString::fromLatin1(napoveda::nenapsano), index = QStringLiteral(":/help/index.html");
-        const struct {
-            const char *tema, *soubor;
-            QString zdroj;
-        } pripady[] = {
+        const struct { const char *tema, *soubor; QString zdroj; } pripady[] = {
             {"mk:@MSITStore:VORTA.chm::/index.html", "index.html", index},
             {"mk:@MSITStore:vorta.chm::/INDEX.html", "INDEX.html", index}, // other case
             {"mk:@MSITStore:VORTA.chm::/neexistuje.html", "neexistuje.html", nen},
@@ -95,12 +96,7 @@ private slots:
     // link's description or the line above a main heading.
     void polohy()
     {
-        const struct {
-            int sirkaBoxu, polozka;
-            QPoint nazev;
-            int navodX;
-            QRect oblast;
-        } pripady[] = {
+        const struct { int sirkaBoxu, polozka; QPoint nazev; int navodX; QRect oblast; } pripady[] = {
             // Width 597: column 581, program description 2 lines (40), link
             // descriptions 2 lines (36). First entry starts at 64 + 40 + 8 = 112.
             {597, 2, {8, 189}, 86, {8, 213, 581, 36}},
@@ -128,6 +124,42 @@ private slots:
             QCOMPARE(v.nic, v.mista[22].popis.bottom() + 1 + 16);
         }
     }
+
+    // A window larger than the work area (a 1920 x 1080 screen at scale 2
+    // leaves 960 x 540) shrinks to it and scrolls; one that fits is left as it is.
+    void umisteni_data()
+    {
+        QTest::addColumn<QRect>("prace");
+        QTest::addColumn<QSize>("klient");
+        QTest::addColumn<QSize>("ramecek");
+        QTest::addColumn<QSize>("novyKlient");
+        QTest::addColumn<QPoint>("poloha");
+        QTest::addColumn<bool>("posouvat");
+        const auto radek = [](const char* jmeno, QRect prace, QSize klient, QSize novy, QPoint poloha, bool posouvat,
+                              QSize ramecek = {10, 30}) {
+            QTest::newRow(jmeno) << prace << klient << ramecek << novy << poloha << posouvat;
+        };
+        radek("fits, centred", {0, 0, 1920, 1080}, {905, 537}, {905, 537}, {502, 256}, false);
+        radek("fits exactly", {0, 0, 960, 540}, {950, 510}, {950, 510}, {0, 0}, false);
+        // too tall: the vertical bar widens the client, which still fits
+        radek("scale 2, panel on top", {0, 20, 960, 520}, {905, 537}, {921, 490}, {14, 20}, true);
+        radek("too wide only", {0, 0, 800, 600}, {905, 337}, {790, 353}, {0, 108}, true);
+        radek("one pixel too wide", {0, 0, 960, 540}, {951, 300}, {950, 316}, {0, 97}, true);
+        // the horizontal bar pushes a height that fitted over the edge
+        radek("bar pushes the other", {0, 0, 600, 350}, {617, 337}, {600, 350}, {0, 0}, true, {0, 0});
+        radek("both, second screen", {1920, 0, 960, 540}, {1200, 900}, {950, 510}, {1920, 0}, true);
+        radek("no room at all", {0, 0, 5, 5}, {617, 337}, {1, 1}, {0, 0}, true);
+    }
+    void umisteni()
+    {
+        QFETCH(QRect, prace);
+        QFETCH(QSize, klient);
+        QFETCH(QSize, ramecek);
+        const okna::Umisteni u = okna::umisteni(prace, klient, ramecek, 16);
+        QTEST(u.klient, "novyKlient");
+        QTEST(u.poloha, "poloha");
+        QTEST(u.posouvat, "posouvat");
+    }
 };
 
 VORTA_TEST(TestVypocty)
@@ -143,14 +175,20 @@ private slots:
     }
     void cleanup() { zrusOkna(); }
 
+    // A press and a move on any graph of any window starts a drag that carries
+    // that graph: a shifted signal, a convolution or a reconstruction can go
+    // straight to an analysis window. Every scroll bar that sets a number is
+    // reached by Tab (the scroll areas' own bars are left to the mouse and the wheel).
     void kazdyGrafSeTahne()
     {
-        // A press and a move on any graph of any window starts a drag that
-        // carries that graph; a student can take a shifted signal, a
-        // convolution or a reconstruction straight to an analysis window.
-        int grafu = 0;
+        int grafu = 0, posuvniku = 0;
         for (const TOkno& o : tabulkaOken::okna()) {
             QWidget* w = okna::najdi(QString::fromLatin1(o.trida));
+            for (QScrollBar* s : w ? w->findChildren<QScrollBar*>() : QList<QScrollBar*>())
+                if (!s->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea"))) {
+                    QVERIFY2(s->focusPolicy() & Qt::TabFocus, qPrintable(QString::fromLatin1(o.trida) + "/" + s->objectName()));
+                    ++posuvniku;
+                }
             const auto grafy = w ? w->findChildren<TGraf*>() : QList<TGraf*>();
             if (grafy.isEmpty())
                 continue;
@@ -159,49 +197,24 @@ private slots:
             for (TGraf* g : grafy) {
                 if (!g->isVisible())
                     continue;
-                QByteArray nesene;
-                QTimer::singleShot(0, g, [&] {
-                    if (auto* drag = g->findChild<QDrag*>()) {
-                        nesene = drag->mimeData()->data(vorta::graf::mimeTazeni);
-                        QDrag::cancel();
-                    }
-                });
-                const QPoint start(g->width() / 2, g->height() / 2);
-                QTest::mousePress(g, Qt::LeftButton, {}, start);
-                QTest::mouseMove(g, start + QPoint(QApplication::startDragDistance() + 2, 0));
-                QCoreApplication::processEvents();
-                QTest::mouseRelease(g, Qt::LeftButton, {}, start);
-                const auto obsah = vorta::graf::dekodujTazeni(nesene);
+                const auto obsah = vorta::graf::dekodujTazeni(
+                    vortatest::neseneTazenim(g, g->rect().center(), QApplication::startDragDistance() + 2));
                 QVERIFY2(obsah && obsah->graf == g->cisloGrafu(), qPrintable(w->objectName() + "/" + g->objectName()));
                 ++grafu;
             }
             w->hide();
         }
-        QVERIFY(grafu >= 40);
+        QVERIFY(grafu >= 40 && posuvniku >= 12);
     }
 
-    void posuvnikyZKlavesnice()
-    {
-        // Every scroll bar that sets a number in any window is reached by
-        // Tab (the scroll areas' own bars are left to the mouse and the wheel).
-        int posuvniku = 0;
-        for (const TOkno& o : tabulkaOken::okna())
-            for (QScrollBar* s : okna::najdi(QString::fromLatin1(o.trida)) ? okna::najdi(QString::fromLatin1(o.trida))->findChildren<QScrollBar*>() : QList<QScrollBar*>())
-                if (!s->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea"))) {
-                    QVERIFY2(s->focusPolicy() & Qt::TabFocus, qPrintable(QString::fromLatin1(o.trida) + "/" + s->objectName()));
-                    ++posuvniku;
-                }
-        QVERIFY(posuvniku >= 12);
-    }
-
+    // A menu item brings a maximised window back maximised from minimised; a
+    // deleted window's entries are disabled; an icon opens its topic in the
+    // help viewer, a window of its own, even for a window that does not exist
+    // yet; back returns from a missing topic.
     void kliknuti()
     {
-        // A title and a menu item show their window, a maximised one minimised
-        // comes back maximised; a deleted window's entries are disabled.
         QWidget* posuv = okna::najdi("Tposuv");
-        QVERIFY(posuv && !posuv->isVisible());
-        QTest::mouseClick(m_okno->nazev(2), Qt::LeftButton, {}, QPoint(4, 4));
-        QVERIFY(posuv->isVisible());
+        posuv->show();
         posuv->setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
         akce(m_okno, "PosuvaNasobeni")->trigger();
         QCOMPARE(posuv->windowState(), Qt::WindowMaximized);
@@ -212,8 +225,6 @@ private slots:
         delete posuv;
         m_okno->obnovDostupnost();
         QVERIFY(!m_okno->nazev(2)->isEnabled() && !akce(m_okno, "PosuvaNasobeni")->isEnabled());
-        // An icon opens its topic in the help viewer, a window of its own, even
-        // for a window that does not exist yet; back returns from a missing topic.
         QTest::mouseClick(m_okno->teorie(19), Qt::LeftButton, {}, QPoint(8, 8));
         TNapoveda* p = napoveda::prohlizec();
         QVERIFY(p && p->isWindow() && p->isVisible() && !p->parentWidget());
@@ -247,20 +258,20 @@ private slots:
             for (QWidget* nad : {m_okno->schranka()->viewport(), static_cast<QWidget*>(m_okno->popisOdkazu(2))}) {
                 svisly->setValue(100);
                 vodorovny->setValue(10);
-                for (QPoint d : otoceni)
-                    posli(nad, QWheelEvent({}, {}, {}, d, Qt::NoButton, {}, Qt::NoScrollPhase, false));
+                for (QPoint d : otoceni) {
+                    QWheelEvent e({}, {}, {}, d, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(nad, &e);
+                }
                 QCOMPARE(QPoint(vodorovny->value() - 10, svisly->value() - 100), posun);
             }
     }
 
+    // F2 opens the about window modal and Escape closes it. The start-up
+    // timer centres the windows, hidden ones with the main window's frame.
     void oprog()
     {
-        // Without the about window the title has no version; F2 opens it
-        // modal and Escape closes it.
-        QCOMPARE(THlavniOkno().findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA ?.??"));
         auto* o = okna::najdi<Toprog>("Toprog");
         QVERIFY(o && !o->isVisible());
-        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA 2.01"));
         QCOMPARE(akce(m_okno, "Oprgramu1")->shortcut(), QKeySequence(Qt::Key_F2));
         QWidget* modalni = nullptr;
         QTimer::singleShot(0, this, [&] {
@@ -271,7 +282,6 @@ private slots:
         akce(m_okno, "Oprgramu1")->trigger(); // returns once the window is closed
         QCOMPARE(modalni, static_cast<QWidget*>(o));
         QVERIFY(!o->isVisible());
-        // The start-up timer centres the windows, hidden ones with the main window's frame.
         o->move(0, 0);
         m_okno->move(0, 0);
         m_okno->TimerTimer();
@@ -280,17 +290,90 @@ private slots:
         QCOMPARE(o->pos(), okna::stred(plocha, o->size() + m_okno->frameGeometry().size() - m_okno->size()));
     }
 
+    // Another open window does not keep the program running; then the
+    // windows are deleted and the registry forgets them.
     void ukonceniProgramu()
     {
-        QWidget jine; // another open window must not keep the program running
+        QWidget jine;
         jine.show();
         QTimer::singleShot(5000, &jine, [] { QCoreApplication::exit(1); });
         QTimer::singleShot(0, m_okno, [this] { akce(m_okno, "Konec1")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!m_okno->isVisible());
-        // Then the windows are deleted and the registry forgets them.
         zrusOkna();
         QVERIFY(!okna::najdi("THlavniOkno") && !okna::najdi("Toprog"));
+    }
+
+    // Start-up puts off every window the first paint does not need. Whichever
+    // road then reaches a window finds the whole set as start-up used to make
+    // it: every window made, in its place, the analysis windows holding the
+    // drawing editor's zero period, the requester code left where the editor left it.
+    void cesta_data()
+    {
+        QTest::addColumn<Cesta>("cesta");
+        QTest::addColumn<QString>("cil"); // the window the road shows, if any
+        QTest::newRow("menu item") << Cesta::Menu << QStringLiteral("TKonvoluce");
+        QTest::newRow("index link") << Cesta::Rejstrik << QStringLiteral("Tposuv");
+        QTest::newRow("registry lookup") << Cesta::Registr << QString();
+        QTest::newRow("idle event loop") << Cesta::Necinnost << QString();
+    }
+    void cesta()
+    {
+        QFETCH(Cesta, cesta);
+        QFETCH(QString, cil);
+        // After the first paint nothing else is made, but the menu and the index offer every window.
+        for (const TOkno& o : tabulkaOken::okna()) {
+            const QString t = QString::fromLatin1(o.trida);
+            QVERIFY2((okna::hotove(t) != nullptr) == (o.vytvor && hnedNaZacatku(o)), o.trida);
+            QCOMPARE(okna::zname(t), o.vytvor != nullptr);
+        }
+        QVERIFY(m_okno->nazev(2)->isEnabled());
+        QCOMPARE(m_okno->findChild<QLabel*>("nadpis")->text(), QStringLiteral("VORTA 2.01"));
+
+        switch (cesta) {
+        case Cesta::Menu:
+            m_okno->findChild<QAction*>("KonvoluceStart")->trigger();
+            break;
+        case Cesta::Rejstrik:
+            QTest::mouseClick(m_okno->nazev(2), Qt::LeftButton, {}, QPoint(4, 4));
+            break;
+        case Cesta::Registr:
+            QVERIFY(okna::najdi("TDFT"));
+            break;
+        case Cesta::Necinnost:
+            vytvorPriNecinnosti();
+            QVERIFY(!okna::hotove("Tkreslic")); // one window per pass: the loop stays free between them
+            QTRY_VERIFY(okna::hotove("Tkreslic"));
+            break;
+        }
+        if (!cil.isEmpty())
+            QVERIFY(okna::hotove(cil) && okna::hotove(cil)->isVisible());
+
+        const QRect plocha = QGuiApplication::primaryScreen()->availableGeometry();
+        const QSize ramecek = m_okno->frameGeometry().size() - m_okno->size();
+        for (const TOkno& o : tabulkaOken::okna()) {
+            QWidget* w = okna::hotove(QString::fromLatin1(o.trida));
+            QCOMPARE(w != nullptr, o.vytvor != nullptr);
+            if (!w)
+                continue;
+            QCOMPARE(w->objectName(), QString::fromLatin1(o.jmeno));
+            if (o.centrovat && !hnedNaZacatku(o))
+                QCOMPARE(w->pos(), okna::stred(plocha, w->size() + ramecek));
+        }
+        // The editor, made last, gave each analysis window its zero period: giving it again changes nothing.
+        QCOMPARE(zadatel::kod(), zadatel::pocetOken);
+        const std::vector<double> nula = kreslic::perioda(kreslic::Stav{}.krivka);
+        for (int kod = 1; kod <= zadatel::pocetOken; ++kod) {
+            auto* origin = okna::hotove(analyza[kod - 1])->findChild<TGraf*>("origin");
+            QVERIFY(origin);
+            const int pocet = origin->PocetBodu();
+            const auto sloty = origin->sloty();
+            zadatel::nastav(kod);
+            QVERIFY(zadatel::predejSignal(nula));
+            const bool stejne = std::memcmp(sloty.data(), origin->sloty().data(), sizeof sloty) == 0;
+            QVERIFY2(pocet == origin->PocetBodu() && stejne, analyza[kod - 1]);
+        }
+        zadatel::nastav(zadatel::pocetOken);
     }
 
 private:

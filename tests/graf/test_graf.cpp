@@ -1,8 +1,8 @@
-// The graph control: its point store and payloads, the popup menu's pictures
-// and graph files (bad files, a full disk), and a paint of nonsense values.
+// The graph control: its point store and payloads, a drag, the popup menu's
+// pictures and graph files (bad files, a full disk), a paint of nonsense values.
+#include "VortaPomoc.h"
 #include "VortaTest.h"
 
-#include "core/cisla.h"
 #include "graf/TGraf.h"
 #include "graf/TMenuGrafu.h"
 #include "graf/barvy.h"
@@ -28,21 +28,14 @@ const QString formatText = QStringLiteral("Soubor nelze otevřít!\rFormát dato
 const QString cteniText = QStringLiteral(
     "Došlo k chybě, soubor nelze otevřít!\rPravděpodobně jej používá jiná aplikace nebo je poškozen.");
 
-// Dialogs that answer from a script instead of the user; past its end, the
-// user cancels.
+// Dialogs that answer from a script; past its end, the user cancels.
 struct SkriptDialogu : TDialogyGrafu {
-    QStringList soubory;     // what the file dialogs return, in turn
-    QList<Odpoved> odpovedi; // answers to the overwrite question, in turn
+    QStringList soubory, chyby, upozorneni; // file dialogs' answers in turn; messages shown
+    Odpoved prepsat = Odpoved::Zrusit;      // the answer to the overwrite question
     int dialogu = 0;
-    QStringList otazky, chyby, upozorneni;
-
     QString ulozit(QWidget*, StavDialogu&) override { return soubory.value(dialogu++); }
     QString otevrit(QWidget*, StavDialogu&) override { return soubory.value(dialogu++); }
-    Odpoved otazka(QWidget*, const QString& t) override
-    {
-        otazky << t;
-        return odpovedi.value(otazky.size() - 1, Odpoved::Zrusit);
-    }
+    Odpoved otazka(QWidget*, const QString&) override { return prepsat; }
     void chyba(QWidget*, const QString& t) override { chyby << t; }
     void varovani(QWidget*, const QString& t) override { upozorneni << t; }
 };
@@ -69,12 +62,10 @@ QByteArray hlavicka(float znacka, qint32 pocet)
     return zakodujTazeni(0, 0, 1, &h).mid(20);
 }
 
-// The graph as the screen shows it.
 QImage vykreslene(TGraf& g) { return g.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-// Files of this process may grow to `bajtu` bytes only; a write beyond fails
-// with "file too large", as a write onto a full disk fails, instead of
-// ending the process.
+// Files of this process may grow to `bajtu` bytes only: a write beyond fails
+// as onto a full disk, instead of ending the process.
 struct MalyDisk {
     void (*signal)(int) = std::signal(SIGXFSZ, SIG_IGN);
     rlimit puvodni{};
@@ -97,15 +88,14 @@ class TestGrafu : public QObject {
     QString cesta(const QString& jmeno) const { return m_slozka.filePath(jmeno); }
 
 private slots:
-    // What cannot be read at all, named by rows of spatneSoubory: a folder and
-    // a named pipe (opening it would wait for a writer for ever).
+    // Unreadable files of spatneSoubory: a folder, a named pipe (opening it
+    // would wait for a writer for ever).
     void initTestCase()
     {
         QVERIFY(QDir(m_slozka.path()).mkdir(QStringLiteral("folder")));
         QCOMPARE(::mkfifo(QFile::encodeName(cesta("pipe")).constData(), 0600), 0);
     }
 
-    // Each test starts with a graph of three known points, its dialogs scripted.
     void init()
     {
         g = std::make_unique<TGraf>();
@@ -115,12 +105,11 @@ private slots:
             g->PridejZaznam(b);
     }
 
-    // A dragged graph (process, graph number, count) and a graph file (mark
-    // 12345, version 1, count) carry the points as the same little-endian
-    // records; the file adds the slot after the last point. The first point
-    // after Smaz is a move, and Smaz keeps the coordinates; points are
-    // singles; every point beyond the 3072nd lands in the last slot; reading
-    // outside the slots gives a zero record.
+    // A drag (process, graph number, count) and a graph file (mark 12345,
+    // version 1, count, then also the slot after the last point) carry the
+    // same little-endian records. The first point after Smaz is a move, Smaz
+    // keeps the coordinates; points beyond the 3072nd land in the last slot;
+    // reading outside the slots gives a zero record.
     void body()
     {
         const QByteArray b = zakodujTazeni(QCoreApplication::applicationPid(), g->cisloGrafu(), 3, g->sloty().data());
@@ -149,9 +138,36 @@ private slots:
         QVERIFY(barvaStylu(INT_MIN) == cerna && sirkaStylu(INT_MIN, 3) == maxSirkaPera); // the widest pen
     }
 
-    // A picture saved through the menu holds 8 bits per pixel and exactly
-    // what the screen shows of the graph without its frame (and on white
-    // without background), while the graph keeps its look.
+    void tazeni_data()
+    {
+        QTest::addColumn<bool>("automaticky"); // the graph's drag mode
+        QTest::addColumn<int>("posun");        // how far the mouse moves; negative: after the release
+        QTest::addColumn<bool>("tazeno");
+        const int d = QApplication::startDragDistance();
+        QTest::newRow("press and move exactly the distance") << true << d << true;
+        QTest::newRow("move short of the distance") << true << d - 1 << false;
+        QTest::newRow("click, then move without the button") << true << -d - 30 << false;
+        QTest::newRow("no automatic drag mode") << false << d + 10 << false;
+    }
+    // A drag starts only from a real press and a move of the left button far
+    // enough, in the automatic drag mode.
+    void tazeni()
+    {
+        QFETCH(bool, automaticky);
+        QFETCH(int, posun);
+        QFETCH(bool, tazeno);
+        g->resize(200, 120);
+        g->setAutomatickeTazeni(automaticky);
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        const auto obsah = dekodujTazeni(vortatest::neseneTazenim(g.get(), {60, 60}, posun));
+        QCOMPARE(bool(obsah), tazeno);
+        if (tazeno)
+            QVERIFY(obsah->graf == g->cisloGrafu() && obsah->body.size() == 3 && obsah->body[2].x == 50);
+    }
+
+    // A picture saved through the menu: 8 bits per pixel, zero row padding,
+    // the screen's graph without its frame (on white without background).
     void obrazek()
     {
         const QList<QAction*> a = g->popupMenu()->actions();
@@ -171,8 +187,6 @@ private slots:
         for (const QString& soubor : d->soubory) {
             const QByteArray b = obsah(soubor);
             QVERIFY(b.size() > 54 && qFromLittleEndian<quint16>(b.constData() + 28) == 8);
-            // Rows are padded to four bytes; the padding must be zeros, not
-            // whatever the buffer held.
             const qint32 w = qFromLittleEndian<qint32>(b.constData() + 18), h = qFromLittleEndian<qint32>(b.constData() + 22);
             const qsizetype radek = (w + 3) / 4 * 4, data = qFromLittleEndian<quint32>(b.constData() + 10);
             QVERIFY(w % 4 != 0 && data + radek * h == b.size());
@@ -183,9 +197,8 @@ private slots:
         }
     }
 
-    // Each row's tag names its file; a null `data` leaves the file as
-    // initTestCase made it, or missing. A damaged file or one of another
-    // version leaves the graph as it was.
+    // The tag names the file (null data: as initTestCase made it, or missing).
+    // A damaged file or one of another version leaves the graph as it was.
     void spatneSoubory_data()
     {
         QTest::addColumn<QByteArray>("data");
@@ -221,30 +234,25 @@ private slots:
     void plnyDisk_data()
     {
         QTest::addColumn<QString>("soubor");
-        QTest::addColumn<QSize>("velikost");
         QTest::addColumn<QString>("zprava");
-        const QString obrazek = QStringLiteral("Došlo k chybě, obrázek nelze uložit!\rNa disku není dost místa.");
-        // all of it within the save file's buffer: the write fails only at the end
-        QTest::newRow("graph file") << "plny.vgf" << QSize(300, 200)
+        // the graph file fits the save file's buffer: the write fails only at the end
+        QTest::newRow("graph file") << "plny.vgf"
                                     << "Došlo k chybě, soubor nelze uložit!\rPravděpodobně do vybrané oblasti "
                                        "nemáte povolený zápis.";
-        QTest::newRow("large picture") << "plny.png" << QSize(333, 201) << obrazek;
+        QTest::newRow("large picture") << "plny.png" << "Došlo k chybě, obrázek nelze uložit!\rNa disku není dost místa.";
     }
-    // A disk that takes no more than 16 bytes of the new file: the save
-    // reports the failure and the old file stays whole, with no temporary
-    // file left beside it.
+    // A disk that takes 16 bytes of the new file: the save reports it, the old
+    // file stays whole, no temporary file is left beside it.
     void plnyDisk()
     {
         QFETCH(QString, soubor);
-        QFETCH(QSize, velikost);
-        QFETCH(QString, zprava);
         QTemporaryDir slozka;
         const QString c = slozka.filePath(soubor);
         const QByteArray stary = QByteArray("stary obsah, ktery se nesmi ztratit").repeated(3);
         zapis(c, stary);
-        g->resize(velikost);
+        g->resize(333, 201);
         d->soubory = {c};
-        d->odpovedi = {TDialogyGrafu::Odpoved::Ano};
+        d->prepsat = TDialogyGrafu::Odpoved::Ano;
         {
             MalyDisk disk(16);
             QVERIFY(disk.platne);
@@ -253,15 +261,15 @@ private slots:
             else
                 g->menuGrafu()->ulozObrazek(false);
         }
-        QCOMPARE(d->chyby, QStringList{zprava});
+        QTEST(d->chyby.value(0), "zprava");
+        QCOMPARE(d->chyby.size(), 1);
         QCOMPARE(obsah(c), stary);
         QCOMPARE(QDir(slozka.path()).entryList(QDir::Files | QDir::Hidden), QStringList{soubor});
     }
 
-    // Whatever the values and points (NaN, infinite, huge, pens of any
-    // width), a paint ends and makes the ranges increasing and finite (and
-    // the graph keeps them), and the plot frame's bottom right corner stays
-    // where the layout puts it.
+    // Whatever the values and points (NaN, infinite, huge, pens of any width),
+    // a paint ends, leaves the ranges increasing and finite, and the plot
+    // frame's bottom right corner where the layout puts it.
     void nesmyslneHodnoty_data()
     {
         QTest::addColumn<QList<double>>("osy"); // as nastavOsy takes them
