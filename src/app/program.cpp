@@ -45,9 +45,8 @@ private:
 // Qt's own dialogs and standard buttons, which the user meets only later.
 static void doplnPoVykresleni()
 {
-    // Installed, the desktop entry and the icon theme give every window the
-    // program's icon; run from the build tree it simply has none.
-    QGuiApplication::setDesktopFileName(QStringLiteral("cz.vorta.Vorta"));
+    // Installed, the icon theme gives every window the program's icon; run
+    // from the build tree it simply has none.
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("cz.vorta.Vorta")));
     // The file dialogs and the standard buttons speak Czech like the rest of
     // the program, whatever the user's locale.
@@ -64,6 +63,9 @@ int program(int& argc, char** argv, std::function<void()> poVykresleni)
 {
     QApplication app(argc, argv);
     vorta::nastavPisma();
+    // Before any window exists: a Wayland desktop reads it when a window is
+    // created, to match the window with the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.vorta.Vorta"));
     // Reading the system's font configuration is the longest single step
     // before the first paint and needs nothing of the windows: another core
     // does it while they are made (the font database serves any thread).
