@@ -90,11 +90,11 @@ THlavniOkno::THlavniOkno(QWidget* parent)
 
     otaznik = new QLabel(this);
     otaznik->setObjectName(QStringLiteral("otaznik"));
-    otaznik->setPixmap(ikony::otaznik(devicePixelRatioF()));
+    otaznik->setPixmap(QPixmap::fromImage(ikony::otaznik(devicePixelRatioF())));
     otaznik->hide();
     info = new QLabel(this);
     info->setObjectName(QStringLiteral("info"));
-    info->setPixmap(ikony::info(devicePixelRatioF()));
+    info->setPixmap(QPixmap::fromImage(ikony::info(devicePixelRatioF())));
     info->hide();
 
     Timer = new QTimer(this);
@@ -448,7 +448,7 @@ void THlavniOkno::TimerTimer()
 {
     Timer->stop();
     // Hidden windows have no frame yet: give them the one the main window has.
-    const QSize ramecek = isVisible() ? frameGeometry().size() - size() : QSize();
+    const QSize ramecek = okna::ramecek(this);
     for (const QString& trida : tabulkaOken::kCentrovani())
         if (QWidget* w = okna::hotove(trida))
             okna::vycentruj(w, ramecek);

@@ -1,6 +1,7 @@
 #include "app/Toprog.h"
 
 #include "app/ikony.h"
+#include "shell/TObraz.h"
 #include "shell/okna.h"
 #include "graf/pisma.h"
 
@@ -60,7 +61,9 @@ Toprog::Toprog(QWidget* parent)
         y += 22;
     }
 
-    logo = new QLabel(this);
+    auto* obraz = new TObraz(this);
+    obraz->nastav(ikony::logo);
+    logo = obraz;
     logo->setObjectName(QStringLiteral("logo"));
     logo->setGeometry(width() - 97 - 8, 8, 97, 98);
     logo->setCursor(Qt::PointingHandCursor);
@@ -88,12 +91,12 @@ QLabel* Toprog::text(const char* jmeno, const QString& text, int x, int y, int p
 void Toprog::showEvent(QShowEvent* e)
 {
     // Made at start-up for the main window's title, but seldom shown: the
-    // faces of its texts and its logo are loaded and drawn when it first is.
+    // faces of its texts are loaded when it first is (the logo draws itself
+    // when shown).
     if (!m_pripraveno) {
         m_pripraveno = true;
         for (QLabel* l : m_texty)
             l->adjustSize();
-        logo->setPixmap(ikony::logo(logo->devicePixelRatioF()));
     }
     QDialog::showEvent(e);
 }

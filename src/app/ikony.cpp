@@ -1,7 +1,8 @@
 #include "app/ikony.h"
 
+#include "graf/pomer.h"
+
 #include <QPainter>
-#include <QtMath>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
@@ -14,9 +15,7 @@ namespace {
 // a painter on it draws in logical pixels.
 QImage platno(int w, int h, qreal pomer)
 {
-    pomer = pomer > 0 ? pomer : 1;
-    QImage img(qCeil(w * pomer), qCeil(h * pomer), QImage::Format_ARGB32_Premultiplied);
-    img.setDevicePixelRatio(pomer);
+    QImage img = vorta::graf::obrazNaPomer(QSize(w, h), pomer, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
 }
@@ -30,7 +29,7 @@ void kruh(QPainter& p, const QColor& vypln)
 
 } // namespace
 
-QPixmap otaznik(qreal pomer)
+QImage otaznik(qreal pomer)
 {
     QImage img = platno(16, 16, pomer);
     QPainter p(&img);
@@ -47,11 +46,10 @@ QPixmap otaznik(qreal pomer)
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(8.0, 12.6), 1.2, 1.2);
-    p.end();
-    return QPixmap::fromImage(img);
+    return img;
 }
 
-QPixmap info(qreal pomer)
+QImage info(qreal pomer)
 {
     QImage img = platno(16, 16, pomer);
     QPainter p(&img);
@@ -63,11 +61,10 @@ QPixmap info(qreal pomer)
     p.drawRect(QRectF(6.9, 6.6, 2.2, 6.2));
     p.drawRect(QRectF(5.8, 6.6, 1.4, 1.2));
     p.drawRect(QRectF(5.8, 11.6, 4.4, 1.2));
-    p.end();
-    return QPixmap::fromImage(img);
+    return img;
 }
 
-QPixmap logo(qreal pomer)
+QImage logo(qreal pomer)
 {
     constexpr int w = 97, h = 98;
     QImage img = platno(w, h, pomer);
@@ -108,8 +105,7 @@ QPixmap logo(qreal pomer)
         p.drawLine(QPointF(x, 84), QPointF(x, y));
         p.drawEllipse(QPointF(x, y), 2, 2);
     }
-    p.end();
-    return QPixmap::fromImage(img);
+    return img;
 }
 
 } // namespace ikony

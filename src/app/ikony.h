@@ -2,15 +2,15 @@
 // The program's own small pictures, drawn rather than loaded so that they
 // need no files. Sizes are in logical pixels; each is drawn at the given
 // device pixel ratio, so that it stays sharp on a scaled screen.
-#include <QPixmap>
+#include <QImage>
 
 namespace ikony {
 
 // 16 x 16 on a transparent background.
-QPixmap otaznik(qreal pomer = 1); // the guide icon: a question mark
-QPixmap info(qreal pomer = 1);    // the theory icon: an "i"
+QImage otaznik(qreal pomer = 1); // the guide icon: a question mark
+QImage info(qreal pomer = 1);    // the theory icon: an "i"
 
 // 97 x 98 on a transparent background: a sampled wave and its spectrum.
-QPixmap logo(qreal pomer = 1);
+QImage logo(qreal pomer = 1);
 
 } // namespace ikony

@@ -38,12 +38,10 @@ private:
     std::function<void()> m_akce;
 };
 
-} // namespace
-
 // What the main window's first paint does not need: its icon from the theme
 // (set on the shown window, the desktop updates it) and the Czech texts of
 // Qt's own dialogs and standard buttons, which the user meets only later.
-static void doplnPoVykresleni()
+void doplnPoVykresleni()
 {
     // Installed, the icon theme gives every window the program's icon; run
     // from the build tree it simply has none.
@@ -56,6 +54,8 @@ static void doplnPoVykresleni()
     else
         delete qtCesky;
 }
+
+} // namespace
 
 void poPrvnimVykresleni(QWidget* okno, std::function<void()> akce) { new TPrvniVykresleni(okno, std::move(akce)); }
 

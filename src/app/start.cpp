@@ -31,9 +31,7 @@ QWidget* vytvor(const TOkno& o, bool odlozene)
     // made later is placed as it would have placed it, with the frame the
     // shown main window has.
     if (odlozene && o.centrovat) {
-        const QWidget* hlavni = okna::hotove(QStringLiteral("THlavniOkno"));
-        const QSize ramecek = hlavni && hlavni->isVisible() ? hlavni->frameGeometry().size() - hlavni->size() : QSize();
-        okna::vycentruj(w, ramecek);
+        okna::vycentruj(w, okna::ramecek(okna::hotove(QStringLiteral("THlavniOkno"))));
     }
     return w;
 }

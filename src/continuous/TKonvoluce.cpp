@@ -4,7 +4,7 @@
 #include "shell/napoveda.h"
 #include "shell/okna.h"
 #include "shell/TPosuvnik.h"
-#include "continuous/TObraz.h"
+#include "shell/TObraz.h"
 #include "continuous/obrazky.h"
 #include "core/cisla.h"
 #include "graf/TGraf.h"

@@ -4,7 +4,7 @@
 #include "shell/okna.h"
 #include "continuous/harmonicke.h"
 #include "shell/TPosuvnik.h"
-#include "continuous/TObraz.h"
+#include "shell/TObraz.h"
 #include "continuous/obrazky.h"
 #include "graf/TGraf.h"
 

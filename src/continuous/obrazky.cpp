@@ -4,6 +4,7 @@
 #include "continuous/sazba.h"
 #include "core/cisla.h"
 #include "graf/pisma.h"
+#include "graf/pomer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,8 +23,7 @@ using namespace sazba;
 
 QImage plocha(QSize s, qreal pomer)
 {
-    QImage img((QSizeF(s) * pomer).toSize(), QImage::Format_RGB32);
-    img.setDevicePixelRatio(pomer);
+    QImage img = vorta::graf::obrazNaPomer(s, pomer, QImage::Format_RGB32);
     img.fill(Qt::white);
     return img;
 }

@@ -1,4 +1,5 @@
 #include "fft/TFFT.h"
+#include "shell/prvky.h"
 
 #include "core/cisla.h"
 #include "fft/TFFTv.h"
@@ -19,35 +20,13 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-namespace {
-
-QCheckBox* volba(QWidget* rodic, const char* jmeno, const QString& text, const QString& napoveda, bool zapnuto,
-                 QRect kde)
-{
-    auto* c = new QCheckBox(text, rodic);
-    c->setObjectName(QString::fromLatin1(jmeno));
-    c->setToolTip(napoveda);
-    c->setChecked(zapnuto);
-    c->setGeometry(kde);
-    return c;
-}
-
-QGroupBox* skupina(QWidget* rodic, const QString& titulek, QRect kde)
-{
-    auto* g = new QGroupBox(titulek, rodic);
-    g->setGeometry(kde);
-    return g;
-}
-
-} // namespace
-
 TFFT::TFFT(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FFT"));
     setWindowTitle(QStringLiteral("FFT - rychlá Fourierova transformace ( fast Fourier transform )"));
     setWindowFlags(Qt::Window);
 
-    auto* gN = skupina(this, QStringLiteral("Počet vzorků"), QRect(5, 2, 110, 66));
+    auto* gN = prvky::skupina(this, QStringLiteral("Počet vzorků"), QRect(5, 2, 110, 66));
     velikost = new QComboBox(gN);
     velikost->setObjectName(QStringLiteral("velikost"));
     for (int n = 4; n <= MaxN; n *= 2)
@@ -55,22 +34,22 @@ TFFT::TFFT(QWidget* parent) : QWidget(parent)
     velikost->setToolTip(QStringLiteral("Volí počet vstupních vzorků za periodu"));
     velikost->setGeometry(10, 26, 90, 24);
 
-    auto* gZ = skupina(this, QStringLiteral("Možnosti zobrazení"), QRect(120, 2, 290, 66));
-    binar = volba(gZ, "binar", QStringLiteral("Zobrazit pořadí vzorků binárně"),
+    auto* gZ = prvky::skupina(this, QStringLiteral("Možnosti zobrazení"), QRect(120, 2, 290, 66));
+    binar = prvky::zaskrtavatko(gZ, QStringLiteral("binar"), QStringLiteral("Zobrazit pořadí vzorků binárně"),
                   QStringLiteral("Osvětluje operace prvního křížení, kde je pořadí vyjádřeno binárně pozpátku"), false,
                   QRect(10, 20, 275, 20));
-    exponencialni = volba(gZ, "exponencialni", QStringLiteral("Zobrazit čísla v exponenciálním tvaru"),
+    exponencialni = prvky::zaskrtavatko(gZ, QStringLiteral("exponencialni"), QStringLiteral("Zobrazit čísla v exponenciálním tvaru"),
                           QStringLiteral("Přepíná mezi normálním a exponenciálním tvarem komplexního čísla při zobrazení"),
                           false, QRect(10, 42, 275, 20));
 
-    auto* gK = skupina(this, QStringLiteral("Zobrazení konstant"), QRect(415, 2, 440, 66));
-    zavislost = volba(gK, "zavislost", QStringLiteral("Zobrazit závislost"),
+    auto* gK = prvky::skupina(this, QStringLiteral("Zobrazení konstant"), QRect(415, 2, 440, 66));
+    zavislost = prvky::zaskrtavatko(gK, QStringLiteral("zavislost"), QStringLiteral("Zobrazit závislost"),
                       QStringLiteral("Zobrazí závislosti pro výpočet konstant"), true, QRect(10, 20, 200, 20));
-    expo = volba(gK, "expo", QStringLiteral("Zobrazit exponeciální rovnici"),
+    expo = prvky::zaskrtavatko(gK, QStringLiteral("expo"), QStringLiteral("Zobrazit exponeciální rovnici"),
                  QStringLiteral("Zobrazí postup výpočtu konstant v exponenciálním tvaru"), false, QRect(10, 42, 200, 20));
-    rovnici = volba(gK, "rovnici", QStringLiteral("Zobrazit rovnici"),
+    rovnici = prvky::zaskrtavatko(gK, QStringLiteral("rovnici"), QStringLiteral("Zobrazit rovnici"),
                     QStringLiteral("Zobrazí postup výpočtu konstant v normálním tvaru"), false, QRect(225, 20, 210, 20));
-    vysledek = volba(gK, "vysledek", QStringLiteral("Zobrazit výsledek"),
+    vysledek = prvky::zaskrtavatko(gK, QStringLiteral("vysledek"), QStringLiteral("Zobrazit výsledek"),
                      QStringLiteral("Zobrazí konstanty numericky"), false, QRect(225, 42, 210, 20));
 
     Button1 = new QPushButton(QStringLiteral("Zobrazit spektrum"), this);

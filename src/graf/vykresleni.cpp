@@ -31,13 +31,6 @@ Rozsah opravRozsah(double min, double max)
     return {min, max};
 }
 
-QSize fyzickaVelikost(QSize velikost, qreal dpr)
-{
-    if (dpr == 1)
-        return velikost;
-    return QSize(int(std::ceil(velikost.width() * dpr - 1e-9)), int(std::ceil(velikost.height() * dpr - 1e-9)));
-}
-
 int pocetDilku(double cislic)
 {
     if (!(cislic >= 1))

@@ -3,6 +3,7 @@
 // control's size: frame, titles, number labels, ticks, grid, zero lines, the
 // plot frame and the points, clipped to the plot area.
 #include "graf/bod.h"
+#include "graf/pomer.h"
 
 #include <QChar>
 #include <QImage>
@@ -28,10 +29,6 @@ struct PopisGrafu {
     // (a HiDPI screen), while the layout stays in the control's pixels.
     qreal dpr = 1;
 };
-
-// The canvas of a control of `velikost` at the ratio `dpr`: every device
-// pixel it covers.
-QSize fyzickaVelikost(QSize velikost, qreal dpr);
 
 // A visible range must be increasing and finite: an empty, reversed or NaN
 // range gets a maximum just above its minimum, a non-finite minimum becomes 0.

@@ -1,7 +1,8 @@
 #include "sampling/TPlocha.h"
 
+#include "graf/pomer.h"
+
 #include <QPainter>
-#include <cmath>
 #include <utility>
 
 TPlocha::TPlocha(QSize rozmer, QColor pozadi, QWidget* parent) : QWidget(parent), m_rozmer(rozmer), m_pozadi(pozadi)
@@ -14,10 +15,8 @@ TPlocha::TPlocha(QSize rozmer, QColor pozadi, QWidget* parent) : QWidget(parent)
 
 void TPlocha::nastavBuffery(qreal dpr)
 {
-    const QSize fyz(int(std::ceil(m_rozmer.width() * dpr - 1e-9)), int(std::ceil(m_rozmer.height() * dpr - 1e-9)));
     for (QImage* o : {&m_predni, &m_zadni}) {
-        *o = QImage(fyz, QImage::Format_RGB32);
-        o->setDevicePixelRatio(dpr);
+        *o = vorta::graf::obrazNaPomer(m_rozmer, dpr, QImage::Format_RGB32);
         o->fill(m_pozadi);
     }
 }

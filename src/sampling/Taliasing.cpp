@@ -20,15 +20,6 @@
 
 namespace {
 
-QGroupBox* skupina(QWidget* rodic, const QString& titulek, QRect kde, const QString& napoveda = {})
-{
-    auto* g = new QGroupBox(titulek, rodic);
-    g->setGeometry(kde);
-    if (!napoveda.isEmpty())
-        g->setToolTip(napoveda);
-    return g;
-}
-
 QLabel* velkyPopisek(QWidget* rodic, const char* jmeno, const QString& napoveda, QRect kde)
 {
     auto* l = new QLabel(rodic);
@@ -46,7 +37,7 @@ Taliasing::Taliasing(QWidget* parent) : QWidget(parent)
     okna::nastavOkno(this, QStringLiteral("aliasing"), QStringLiteral("Aliasing efekt"), QSize(617, 337));
     const QColor pozadi = palette().color(QPalette::Button);
 
-    auto* gKolo = skupina(this, QStringLiteral("Rotující kolo"), QRect(8, 4, 218, 329));
+    auto* gKolo = prvky::skupina(this, QStringLiteral("Rotující kolo"), QRect(8, 4, 218, 329));
     orig = new TPlocha(QSize(kolo::Strana, kolo::Strana), pozadi, gKolo);
     orig->setObjectName(QStringLiteral("orig"));
     orig->move(9, 18 + (329 - 18 - kolo::Strana) / 2);
@@ -71,25 +62,25 @@ Taliasing::Taliasing(QWidget* parent) : QWidget(parent)
         l->move(std::clamp(stred - l->width() / 2, speed->x(), speed->x() + speed->width() - l->width()), 80);
     }
 
-    auto* gSn = skupina(this, QStringLiteral("Žádaný počet snímků za sekundu"), QRect(234, 98, 184, 70));
+    auto* gSn = prvky::skupina(this, QStringLiteral("Žádaný počet snímků za sekundu"), QRect(234, 98, 184, 70));
     sn = velkyPopisek(gSn, "sn", QStringLiteral("Počet snímku za sekundu nastavený pomocí posuvníku"), QRect(8, 24, 168, 36));
-    auto* gSn2 = skupina(this, QStringLiteral("Skutečný počet snímků za sekundu"), QRect(425, 98, 184, 70),
-                         QStringLiteral("Je odvozen od výkonu počítače"));
+    auto* gSn2 = prvky::skupina(this, QStringLiteral("Skutečný počet snímků za sekundu"), QRect(425, 98, 184, 70));
+    gSn2->setToolTip(QStringLiteral("Je odvozen od výkonu počítače"));
     sn2 = velkyPopisek(gSn2, "sn2", QStringLiteral("Skutečný počet snímku za sekundu ( závisí na výkonu počítače )"),
                        QRect(8, 24, 168, 36));
 
-    auto* gUhel = skupina(this, QStringLiteral("Úhel otočení za snímek"), QRect(234, 172, 184, 80));
+    auto* gUhel = prvky::skupina(this, QStringLiteral("Úhel otočení za snímek"), QRect(234, 172, 184, 80));
     Rychlost = velkyPopisek(gUhel, "Rychlost", QStringLiteral("Otočení kola mezi zobrazením dvou snímků ve stupních"),
                             QRect(8, 18, 168, 30));
     tlacitko(gUhel, "Button4", QStringLiteral("-10"), QStringLiteral("Snížení otáček o 10°"), -10, QRect(8, 50, 40, 24));
     tlacitko(gUhel, "Button3", QStringLiteral("-1"), QStringLiteral("Snížení otáček o 1°"), -1, QRect(50, 50, 40, 24));
     tlacitko(gUhel, "Button1", QStringLiteral("+1"), QStringLiteral("Zvýšení otáček o 1°"), 1, QRect(94, 50, 40, 24));
     tlacitko(gUhel, "Button2", QStringLiteral("+10"), QStringLiteral("Zvýšení otáček o 10°"), 10, QRect(136, 50, 40, 24));
-    auto* gRad = skupina(this, QStringLiteral("Úhel otočení za snímek v rad"), QRect(425, 172, 184, 80));
+    auto* gRad = prvky::skupina(this, QStringLiteral("Úhel otočení za snímek v rad"), QRect(425, 172, 184, 80));
     Rychlost2 = velkyPopisek(gRad, "Rychlost2", QStringLiteral("Otočení kola mezi zobrazením dvou snímků v rad"),
                              QRect(8, 28, 168, 36));
 
-    auto* gDalsi = skupina(this, QStringLiteral("Nastavení dalších parametrů"), QRect(234, 256, 184, 77));
+    auto* gDalsi = prvky::skupina(this, QStringLiteral("Nastavení dalších parametrů"), QRect(234, 256, 184, 77));
     cervenou = new QCheckBox(QStringLiteral("Označit první příčku červeně"), gDalsi);
     cervenou->setObjectName(QStringLiteral("cervenou"));
     cervenou->setToolTip(QStringLiteral("Obarví první příčku kola červeně"));
@@ -100,7 +91,7 @@ Taliasing::Taliasing(QWidget* parent) : QWidget(parent)
     all->setGeometry(8, 46, 172, 20);
     all->setChecked(true);
 
-    auto* gPricek = skupina(this, QStringLiteral("Počet příček kola"), QRect(425, 256, 184, 77));
+    auto* gPricek = prvky::skupina(this, QStringLiteral("Počet příček kola"), QRect(425, 256, 184, 77));
     pricek = new QComboBox(gPricek);
     pricek->setObjectName(QStringLiteral("pricek"));
     pricek->setToolTip(QStringLiteral("Volba počtu příček na kole"));

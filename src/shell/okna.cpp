@@ -43,8 +43,8 @@ bool g_vytvarim = false;
 QSize odhadRamecku()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !w->isMinimized() && w->frameGeometry().size() != w->size())
-            return w->frameGeometry().size() - w->size();
+        if (const QSize r = ramecek(w); r.isValid() && !r.isNull() && !w->isMinimized())
+            return r;
     return {};
 }
 
@@ -63,11 +63,12 @@ public:
         if (!w || !w->isWindow() || !w->screen()
             || (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
             return false;
-        const QSize ramecek =
-            w->frameGeometry().size() != w->size() ? w->frameGeometry().size() - w->size() : odhadRamecku();
+        QSize r = ramecek(w);
+        if (!r.isValid() || r.isNull())
+            r = odhadRamecku();
         const QRect prace = w->screen()->availableGeometry();
-        if (vejdiSe(w, prace, ramecek))
-            w->move(umisteni(prace, w->size(), ramecek, 0).poloha);
+        if (vejdiSe(w, prace, r))
+            w->move(umisteni(prace, w->size(), r, 0).poloha);
         return false;
     }
 };
@@ -221,6 +222,11 @@ QPoint stred(const QRect& pracovniPlocha, QSize okno)
     };
     return {osa(pracovniPlocha.left(), pracovniPlocha.width(), okno.width()),
             osa(pracovniPlocha.top(), pracovniPlocha.height(), okno.height())};
+}
+
+QSize ramecek(const QWidget* okno)
+{
+    return okno && okno->isVisible() ? okno->frameGeometry().size() - okno->size() : QSize();
 }
 
 void vycentruj(QWidget* okno, QSize ramecek)

@@ -68,6 +68,10 @@ bool vejdiSe(QWidget* okno, const QRect& pracovniPlocha, QSize ramecek);
 // shown; nastavOkno does this for the windows it sets up.
 void hlidejVelikost(QWidget* okno);
 
+// The frame a shown window has around its client area (left + right, top +
+// bottom); an invalid size while the window is hidden.
+QSize ramecek(const QWidget* okno);
+
 // Centres a window on the primary screen's work area. Hidden windows have no
 // frame yet; `ramecek` is the frame they will get (the shown main window's).
 void vycentruj(QWidget* okno, QSize ramecek = {});

@@ -4,7 +4,7 @@
 #include "VortaTest.h"
 
 #include "app/ikony.h"
-#include "continuous/TObraz.h"
+#include "shell/TObraz.h"
 #include "continuous/Tharmonicke2.h"
 #include "continuous/obrazky.h"
 
@@ -19,8 +19,8 @@ QImage kresba(const QString& druh, int signal, qreal pomer)
            : druh == u"vzorec"    ? obrazky::vzorec(signal, false, pomer)
            : druh == u"komplexne" ? obrazky::vzorec(signal, true, pomer)
            : druh == u"konvoluce" ? obrazky::vzorecKonvoluce(pomer)
-           : druh == u"otaznik"   ? ikony::otaznik(pomer).toImage()
-                                  : ikony::logo(pomer).toImage();
+           : druh == u"otaznik"   ? ikony::otaznik(pomer)
+                                  : ikony::logo(pomer);
 }
 
 // The pixels that differ from the background (the top-left corner's colour).

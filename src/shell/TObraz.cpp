@@ -1,4 +1,4 @@
-#include "continuous/TObraz.h"
+#include "shell/TObraz.h"
 
 #include <QEvent>
 #include <QPixmap>
