@@ -15,7 +15,7 @@ import time
 # The X helpers of the road test: xdotool, and closing a window the way a
 # window manager's close button does.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "cesta"))
-from x11 import CEKANI, Selhani, _regex, geometrie, xdo  # noqa: E402
+from x11 import CEKANI, Selhani, _regex, cekej_na, geometrie, xdo  # noqa: E402
 from x11 import zavri_okno as posli_zavreni  # noqa: E402
 
 S = 1.0  # the scale factor: client coordinates below are at scale 1
@@ -28,13 +28,11 @@ def okna(nazev, presne=True):
 
 
 def cekej(nazev, ma_byt=True, presne=True, limit=CEKANI):
-    konec = time.monotonic() + limit
-    while time.monotonic() < konec:
+    """The window of caption `nazev` (or starting so) once shown, or None once gone."""
+    def stav():
         w = okna(nazev, presne)
-        if bool(w) == ma_byt:
-            return w[0] if w else None
-        time.sleep(0.05)
-    raise Selhani("%s: window %s" % (nazev, "did not appear" if ma_byt else "did not close"))
+        return (w[0] if w else None,) if bool(w) == ma_byt else None
+    return cekej_na(stav, "%s: window %s" % (nazev, "did not appear" if ma_byt else "did not close"), limit)[0]
 
 
 def k(v):
